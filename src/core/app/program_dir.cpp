@@ -1,0 +1,29 @@
+#include "core/app/program_dir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace pixador {
+
+namespace {
+
+bool CanWriteIn(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath("pixador-probe-XXXXXX"));
+    return probe.open();
+}
+
+}  // namespace
+
+std::string ChooseProgramDir()
+{
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    if (CanWriteIn(exeDir)) return QDir::toNativeSeparators(exeDir).toStdString();
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return QDir::toNativeSeparators(config).toStdString();
+}
+
+}  // namespace pixador

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace pixador {
+
+// The folder for the INI files: the executable's, or the per-user configuration folder when
+// the executable's folder is not writable. Chosen once at start-up.
+std::string ChooseProgramDir();
+
+}  // namespace pixador

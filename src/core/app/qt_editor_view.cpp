@@ -1,0 +1,112 @@
+#include "core/app/qt_editor_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "core/app/qt_text.h"
+
+namespace pixador {
+
+namespace {
+
+QString FilterText(const FileDialogRequest& r)
+{
+    return ToQString(r.description) + " (" + ToQString(r.pattern).replace(';', ' ') + ")";
+}
+
+}  // namespace
+
+void QtEditorView::RedrawCanvas() {}
+void QtEditorView::PaintPixel(int, int) {}
+void QtEditorView::RelayoutCanvas() {}
+void QtEditorView::ShowSelectionMarker(bool) {}
+void QtEditorView::ColorSetChanged() {}
+void QtEditorView::ShowCurrentColors() {}
+
+void QtEditorView::EnableCommand(std::string_view name, bool enabled)
+{
+    if (!main_) return;
+    if (QAction* a = main_->findChild<QAction*>(ToQString(name))) a->setEnabled(enabled);
+}
+
+void QtEditorView::CheckCommand(std::string_view name, bool checked)
+{
+    if (!main_) return;
+    if (QAction* a = main_->findChild<QAction*>(ToQString(name))) a->setChecked(checked);
+}
+
+bool QtEditorView::IsCommandChecked(std::string_view name) const
+{
+    if (!main_) return false;
+    const QAction* a = main_->findChild<QAction*>(ToQString(name));
+    return a && a->isChecked();
+}
+
+void QtEditorView::SetCaption(const std::string& caption)
+{
+    if (main_) main_->setWindowTitle(ToQString(caption));
+}
+
+void QtEditorView::SetStatusText(const std::string& text)
+{
+    if (main_) main_->statusBar()->showMessage(ToQString(text));
+}
+
+MessageAnswer QtEditorView::ShowMessage(const MessageRequest& request)
+{
+    QMessageBox box(main_);
+    box.setWindowTitle(ToQString(request.title));
+    box.setText(ToQString(request.text));
+    box.setIcon(request.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
+    if (request.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::Ok;
+}
+
+std::string QtEditorView::ShowOpenDialog(const FileDialogRequest& request)
+{
+    const QString path = QFileDialog::getOpenFileName(main_, ToQString(request.title),
+                                                      ToQString(request.initialFolder), FilterText(request));
+    return path.toStdString();
+}
+
+std::string QtEditorView::ShowSaveDialog(const FileDialogRequest& request)
+{
+    // The editor asks its own overwrite question.
+    const QString path = QFileDialog::getSaveFileName(main_, ToQString(request.title),
+                                                      ToQString(request.initialFolder), FilterText(request),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    return path.toStdString();
+}
+
+void QtEditorView::SetClipboardText(const std::string& bytes)
+{
+    QApplication::clipboard()->setText(Latin1ToQString(bytes));
+}
+
+std::string QtEditorView::ClipboardText()
+{
+    return QStringToLatin1(QApplication::clipboard()->text());
+}
+
+void QtEditorView::CopyCanvasImageToClipboard() {}
+
+ClockTime QtEditorView::Now()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return {now.date().year(), now.date().month(), now.date().day(),
+            now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+}  // namespace pixador

@@ -1,0 +1,45 @@
+#pragma once
+// The port implemented with real widgets: message boxes, file dialogs, the clipboard and the
+// main window's commands.
+
+#include <QPointer>
+
+#include "core/editor_view.h"
+
+class QMainWindow;
+
+namespace pixador {
+
+class QtEditorView : public EditorView {
+public:
+    void Attach(QMainWindow* mainWindow) { main_ = mainWindow; }
+
+    void RedrawCanvas() override;
+    void PaintPixel(int x, int y) override;
+    void RelayoutCanvas() override;
+    void ShowSelectionMarker(bool visible) override;
+    void ColorSetChanged() override;
+    void ShowCurrentColors() override;
+
+    void EnableCommand(std::string_view name, bool enabled) override;
+    void CheckCommand(std::string_view name, bool checked) override;
+    bool IsCommandChecked(std::string_view name) const override;
+
+    void SetCaption(const std::string& caption) override;
+    void SetStatusText(const std::string& text) override;
+
+    MessageAnswer ShowMessage(const MessageRequest& request) override;
+    std::string ShowOpenDialog(const FileDialogRequest& request) override;
+    std::string ShowSaveDialog(const FileDialogRequest& request) override;
+
+    void SetClipboardText(const std::string& bytes) override;
+    std::string ClipboardText() override;
+    void CopyCanvasImageToClipboard() override;
+
+    ClockTime Now() override;
+
+private:
+    QPointer<QMainWindow> main_;
+};
+
+}  // namespace pixador

@@ -1,0 +1,42 @@
+#pragma once
+// The sprite file: W / 8, H, then per row and 8-pixel group a dark byte and a light byte.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/sprite.h"
+#include "files/file_io.h"
+
+namespace pixador {
+
+struct EditorState;
+
+inline constexpr const char* kPxdDescription = "Pixador Files (*.pxd)";
+inline constexpr const char* kPxdPattern = "*.pxd";
+
+struct SpriteHeader {
+    std::int16_t width = 0;   // 8 x the first byte
+    std::int16_t height = 0;  // the second byte
+    bool complete = false;    // both bytes were there
+};
+
+// The file's bytes for the current sprite, or "" when the format cannot hold its size.
+std::string EncodeSprite(const EditorState& state);
+
+// Appends ".pxd" when missing, asks before replacing a file, writes, then the sprite is saved
+// under that path. An empty path does nothing.
+void SaveSprite(EditorState& state, const std::string& path);
+// Replaces the sprite by the file's content; a file that cannot be read whole leaves the
+// current sprite, its histories and its file state untouched. An empty path does nothing.
+void LoadSprite(EditorState& state, const std::string& path);
+
+SpriteHeader ReadSpriteHeader(ByteSource& file);
+// Fills buffer (already sized 2 x width x height); false as soon as the file runs short.
+bool ReadSpritePlanes(ByteSource& file, int width, int height, PlaneBuffer& buffer);
+
+// Opens a sprite file and reads it whole; empty when anything is missing or the size does not
+// fit the sprite model. Used by the loader and by the dialogs that combine sprite files.
+std::optional<PlaneBuffer> ReadSpriteFile(const std::string& path);
+
+}  // namespace pixador

@@ -1,0 +1,101 @@
+#pragma once
+// A recording EditorView for model tests: remembers what the model asked of the window system
+// and answers prompts and dialogs from scripts.
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/editor_view.h"
+
+namespace pixador::testing {
+
+class FakeEditorView : public EditorView {
+public:
+    // Scripts: answers are taken in order; an exhausted script answers No and "".
+    std::deque<MessageAnswer> answers;
+    std::deque<std::string> openPaths;
+    std::deque<std::string> savePaths;
+
+    // Records.
+    std::vector<MessageRequest> messages;
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    std::map<std::string, bool, std::less<>> enabled;
+    std::map<std::string, bool, std::less<>> checked;
+    std::vector<std::pair<int, int>> paintedPixels;
+    int redraws = 0;
+    int relayouts = 0;
+    int colorSetChanges = 0;
+    bool selectionMarkerVisible = false;
+    std::string caption;
+    std::string status;
+    std::string clipboardText;
+    int canvasImagesCopied = 0;
+    ClockTime clock{2004, 5, 1, 12, 34, 56};
+
+    void RedrawCanvas() override { ++redraws; }
+    void PaintPixel(int x, int y) override { paintedPixels.emplace_back(x, y); }
+    void RelayoutCanvas() override { ++relayouts; }
+    void ShowSelectionMarker(bool visible) override { selectionMarkerVisible = visible; }
+    void ColorSetChanged() override { ++colorSetChanges; }
+    void ShowCurrentColors() override {}
+
+    void EnableCommand(std::string_view name, bool on) override { enabled[std::string(name)] = on; }
+    void CheckCommand(std::string_view name, bool on) override { checked[std::string(name)] = on; }
+    bool IsCommandChecked(std::string_view name) const override
+    {
+        const auto it = checked.find(name);
+        return it != checked.end() && it->second;
+    }
+    // Unknown commands count as enabled, as menu items start.
+    bool IsEnabled(std::string_view name) const
+    {
+        const auto it = enabled.find(name);
+        return it == enabled.end() || it->second;
+    }
+
+    void SetCaption(const std::string& text) override { caption = text; }
+    void SetStatusText(const std::string& text) override { status = text; }
+
+    MessageAnswer ShowMessage(const MessageRequest& request) override
+    {
+        messages.push_back(request);
+        if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        if (answers.empty()) return MessageAnswer::No;
+        const MessageAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::string ShowOpenDialog(const FileDialogRequest& request) override
+    {
+        openRequests.push_back(request);
+        return Take(openPaths);
+    }
+    std::string ShowSaveDialog(const FileDialogRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return Take(savePaths);
+    }
+
+    void SetClipboardText(const std::string& bytes) override { clipboardText = bytes; }
+    std::string ClipboardText() override { return clipboardText; }
+    void CopyCanvasImageToClipboard() override { ++canvasImagesCopied; }
+
+    ClockTime Now() override { return clock; }
+
+    // The text of the last message shown, or "".
+    std::string LastMessage() const { return messages.empty() ? std::string() : messages.back().text; }
+
+private:
+    static std::string Take(std::deque<std::string>& script)
+    {
+        if (script.empty()) return {};
+        std::string s = script.front();
+        script.pop_front();
+        return s;
+    }
+};
+
+}  // namespace pixador::testing
