@@ -68,6 +68,9 @@ public:
     virtual std::string ClipboardText() = 0;
     virtual void CopyCanvasImageToClipboard() = 0;
 
+    // Opens a document with the system's default application; false when that fails.
+    virtual bool OpenDocument(const std::string& path) = 0;
+
     virtual ClockTime Now() = 0;
 };
 

@@ -34,6 +34,8 @@ public:
     std::string clipboardText;
     int canvasImagesCopied = 0;
     ClockTime clock{2004, 5, 1, 12, 34, 56};
+    std::vector<std::string> openedDocuments;
+    bool openDocumentSucceeds = true;
 
     void RedrawCanvas() override { ++redraws; }
     void PaintPixel(int x, int y) override { paintedPixels.emplace_back(x, y); }
@@ -82,6 +84,12 @@ public:
     void SetClipboardText(const std::string& bytes) override { clipboardText = bytes; }
     std::string ClipboardText() override { return clipboardText; }
     void CopyCanvasImageToClipboard() override { ++canvasImagesCopied; }
+
+    bool OpenDocument(const std::string& path) override
+    {
+        openedDocuments.push_back(path);
+        return openDocumentSucceeds;
+    }
 
     ClockTime Now() override { return clock; }
 

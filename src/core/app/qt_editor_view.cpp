@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -101,6 +104,12 @@ std::string QtEditorView::ClipboardText()
 }
 
 void QtEditorView::CopyCanvasImageToClipboard() {}
+
+bool QtEditorView::OpenDocument(const std::string& path)
+{
+    if (!QFileInfo::exists(ToQString(path))) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+}
 
 ClockTime QtEditorView::Now()
 {

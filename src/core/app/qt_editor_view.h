@@ -36,6 +36,8 @@ public:
     std::string ClipboardText() override;
     void CopyCanvasImageToClipboard() override;
 
+    bool OpenDocument(const std::string& path) override;
+
     ClockTime Now() override;
 
 private:
