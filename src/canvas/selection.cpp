@@ -8,7 +8,9 @@ namespace pixador {
 void DisableSelArea(EditorState& state)
 {
     state.selection.active = false;
-    state.view->ShowSelectionMarker(false);
+    Overlay& marker = state.stroke.overlays[static_cast<int>(OverlayShape::SelPattern)];
+    marker.visible = false;
+    state.view->ShowOverlay(OverlayShape::SelPattern, marker);
     state.view->EnableCommand("MoveMode", false);
     state.view->EnableCommand("CropBttn", false);
 }

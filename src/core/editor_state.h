@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas/canvas_stroke.h"
 #include "core/quick_access.h"
 #include "core/sprite.h"
 #include "files/preferences.h"
@@ -70,6 +71,7 @@ struct EditorState {
     std::deque<Snapshot> undoStack;
     std::deque<Snapshot> redoStack;
 
+    CanvasStroke stroke;
     InternalClipboard clipboard;
     ViewWindow viewWindow;
     Preferences preferences;

@@ -26,6 +26,23 @@ struct FileDialogRequest {
     std::string initialFolder;
 };
 
+// The four shapes the tools move over the canvas without touching its picture.
+enum class OverlayShape { SelPattern, Circlepattern, Rectpattern, Linepattern };
+
+// In canvas pixels. Rectangles and the ellipse use left, top, width and height; the line
+// runs from (x1, y1) to (x2, y2).
+struct Overlay {
+    bool visible = false;
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+};
+
 struct ClockTime {
     int year = 2000;
     int month = 1;
@@ -44,7 +61,9 @@ public:
     virtual void PaintPixel(int x, int y) = 0;
     // The canvas window's resize handling; previews take the new sprite size.
     virtual void RelayoutCanvas() = 0;
-    virtual void ShowSelectionMarker(bool visible) = 0;
+    // Shows, hides or moves one overlay shape; the model keeps their geometry.
+    virtual void ShowOverlay(OverlayShape shape, const Overlay& overlay) = 0;
+    virtual void SetCanvasTooltip(const std::string& text) = 0;
     // Background and the colour window's level buttons follow the current colour set.
     virtual void ColorSetChanged() = 0;
     virtual void ShowCurrentColors() = 0;

@@ -2,6 +2,7 @@
 // A recording EditorView for model tests: remembers what the model asked of the window system
 // and answers prompts and dialogs from scripts.
 
+#include <array>
 #include <deque>
 #include <map>
 #include <string>
@@ -29,6 +30,8 @@ public:
     int relayouts = 0;
     int colorSetChanges = 0;
     bool selectionMarkerVisible = false;
+    std::array<Overlay, 4> overlays{};
+    std::string canvasTooltip;
     std::string caption;
     std::string status;
     std::string clipboardText;
@@ -40,7 +43,12 @@ public:
     void RedrawCanvas() override { ++redraws; }
     void PaintPixel(int x, int y) override { paintedPixels.emplace_back(x, y); }
     void RelayoutCanvas() override { ++relayouts; }
-    void ShowSelectionMarker(bool visible) override { selectionMarkerVisible = visible; }
+    void ShowOverlay(OverlayShape shape, const Overlay& overlay) override
+    {
+        overlays[static_cast<int>(shape)] = overlay;
+        if (shape == OverlayShape::SelPattern) selectionMarkerVisible = overlay.visible;
+    }
+    void SetCanvasTooltip(const std::string& text) override { canvasTooltip = text; }
     void ColorSetChanged() override { ++colorSetChanges; }
     void ShowCurrentColors() override {}
 

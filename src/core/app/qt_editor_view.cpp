@@ -25,10 +25,33 @@ QString FilterText(const FileDialogRequest& r)
 
 }  // namespace
 
-void QtEditorView::RedrawCanvas() {}
-void QtEditorView::PaintPixel(int, int) {}
-void QtEditorView::RelayoutCanvas() {}
-void QtEditorView::ShowSelectionMarker(bool) {}
+void QtEditorView::AddSurface(PixelSurface* surface)
+{
+    surfaces_.push_back(surface);
+}
+
+void QtEditorView::RemoveSurface(PixelSurface* surface)
+{
+    std::erase(surfaces_, surface);
+}
+
+void QtEditorView::RedrawCanvas()
+{
+    for (PixelSurface* s : surfaces_) s->Redraw();
+}
+
+void QtEditorView::PaintPixel(int x, int y)
+{
+    for (PixelSurface* s : surfaces_) s->PaintPixel(x, y);
+}
+
+void QtEditorView::RelayoutCanvas()
+{
+    for (PixelSurface* s : surfaces_) s->SpriteResized();
+}
+
+void QtEditorView::ShowOverlay(OverlayShape, const Overlay&) {}
+void QtEditorView::SetCanvasTooltip(const std::string&) {}
 void QtEditorView::ColorSetChanged() {}
 void QtEditorView::ShowCurrentColors() {}
 

@@ -4,20 +4,37 @@
 
 #include <QPointer>
 
+#include <vector>
+
 #include "core/editor_view.h"
 
 class QMainWindow;
 
 namespace pixador {
 
+// Something else that shows the sprite and follows every paint (the preview windows).
+class PixelSurface {
+public:
+    virtual ~PixelSurface() = default;
+    virtual void PaintPixel(int x, int y) = 0;
+    virtual void Redraw() = 0;
+    // The sprite changed size.
+    virtual void SpriteResized() = 0;
+};
+
 class QtEditorView : public EditorView {
 public:
+    // Surfaces are painted after the canvas, in the order they were added.
+    void AddSurface(PixelSurface* surface);
+    void RemoveSurface(PixelSurface* surface);
+
     void Attach(QMainWindow* mainWindow) { main_ = mainWindow; }
 
     void RedrawCanvas() override;
     void PaintPixel(int x, int y) override;
     void RelayoutCanvas() override;
-    void ShowSelectionMarker(bool visible) override;
+    void ShowOverlay(OverlayShape shape, const Overlay& overlay) override;
+    void SetCanvasTooltip(const std::string& text) override;
     void ColorSetChanged() override;
     void ShowCurrentColors() override;
 
@@ -42,6 +59,7 @@ public:
 
 private:
     QPointer<QMainWindow> main_;
+    std::vector<PixelSurface*> surfaces_;
 };
 
 }  // namespace pixador
