@@ -84,9 +84,9 @@ void QtEditorView::SetStatusText(const std::string& text)
     if (main_) main_->statusBar()->showMessage(ToQString(text));
 }
 
-MessageAnswer QtEditorView::ShowMessage(const MessageRequest& request)
+MessageAnswer QtPrompter::ShowMessage(QWidget* owner, const MessageRequest& request)
 {
-    QMessageBox box(main_);
+    QMessageBox box(owner);
     box.setWindowTitle(ToQString(request.title));
     box.setText(ToQString(request.text));
     box.setIcon(request.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
@@ -100,20 +100,35 @@ MessageAnswer QtEditorView::ShowMessage(const MessageRequest& request)
     return MessageAnswer::Ok;
 }
 
-std::string QtEditorView::ShowOpenDialog(const FileDialogRequest& request)
+std::string QtPrompter::ShowOpenDialog(QWidget* owner, const FileDialogRequest& request)
 {
-    const QString path = QFileDialog::getOpenFileName(main_, ToQString(request.title),
+    const QString path = QFileDialog::getOpenFileName(owner, ToQString(request.title),
                                                       ToQString(request.initialFolder), FilterText(request));
     return path.toStdString();
 }
 
-std::string QtEditorView::ShowSaveDialog(const FileDialogRequest& request)
+std::string QtPrompter::ShowSaveDialog(QWidget* owner, const FileDialogRequest& request)
 {
     // The editor asks its own overwrite question.
-    const QString path = QFileDialog::getSaveFileName(main_, ToQString(request.title),
+    const QString path = QFileDialog::getSaveFileName(owner, ToQString(request.title),
                                                       ToQString(request.initialFolder), FilterText(request),
                                                       nullptr, QFileDialog::DontConfirmOverwrite);
     return path.toStdString();
+}
+
+MessageAnswer QtEditorView::ShowMessage(const MessageRequest& request)
+{
+    return prompter_->ShowMessage(main_, request);
+}
+
+std::string QtEditorView::ShowOpenDialog(const FileDialogRequest& request)
+{
+    return prompter_->ShowOpenDialog(main_, request);
+}
+
+std::string QtEditorView::ShowSaveDialog(const FileDialogRequest& request)
+{
+    return prompter_->ShowSaveDialog(main_, request);
 }
 
 void QtEditorView::SetClipboardText(const std::string& bytes)

@@ -9,6 +9,7 @@
 #include "core/editor_view.h"
 
 class QMainWindow;
+class QWidget;
 
 namespace pixador {
 
@@ -22,8 +23,28 @@ public:
     virtual void SpriteResized() = 0;
 };
 
+// Message boxes and file dialogs; window tests put a scripted one in place of the real one.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual MessageAnswer ShowMessage(QWidget* owner, const MessageRequest& request) = 0;
+    virtual std::string ShowOpenDialog(QWidget* owner, const FileDialogRequest& request) = 0;
+    virtual std::string ShowSaveDialog(QWidget* owner, const FileDialogRequest& request) = 0;
+};
+
+// The system's modal message boxes and Qt's file dialogs.
+class QtPrompter : public Prompter {
+public:
+    MessageAnswer ShowMessage(QWidget* owner, const MessageRequest& request) override;
+    std::string ShowOpenDialog(QWidget* owner, const FileDialogRequest& request) override;
+    std::string ShowSaveDialog(QWidget* owner, const FileDialogRequest& request) override;
+};
+
 class QtEditorView : public EditorView {
 public:
+    // Replaces the prompter (not owned); nullptr restores the real dialogs.
+    void SetPrompter(Prompter* prompter) { prompter_ = prompter ? prompter : &qtPrompter_; }
+
     // Surfaces are painted after the canvas, in the order they were added.
     void AddSurface(PixelSurface* surface);
     void RemoveSurface(PixelSurface* surface);
@@ -59,6 +80,8 @@ public:
 
 private:
     QPointer<QMainWindow> main_;
+    QtPrompter qtPrompter_;
+    Prompter* prompter_ = &qtPrompter_;
     std::vector<PixelSurface*> surfaces_;
 };
 
