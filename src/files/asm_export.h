@@ -1,0 +1,16 @@
+#pragma once
+// The assembler data array file: one data directive per plane row.
+
+#include <string>
+
+namespace pixador {
+
+struct EditorState;
+
+// File > Export > As ASM Data Array: asks for a file, then writes it.
+void ExportASMBttn_Click(EditorState& state);
+// Adds ".asm" unless the name ends in ".asm" or ".s" (any case). A failed write leaves any
+// older file as it was and reports the failure.
+void WriteAsmFile(EditorState& state, const std::string& path);
+
+}  // namespace pixador
