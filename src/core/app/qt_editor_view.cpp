@@ -18,9 +18,13 @@ namespace pixador {
 
 namespace {
 
+// Qt filters by the patterns in parentheses; the descriptions usually carry them already.
 QString FilterText(const FileDialogRequest& r)
 {
-    return ToQString(r.description) + " (" + ToQString(r.pattern).replace(';', ' ') + ")";
+    const QString description = ToQString(r.description);
+    const QString patterns = ToQString(r.pattern).replace(';', ' ');
+    if (description.contains("(" + patterns + ")")) return description;
+    return description + " (" + patterns + ")";
 }
 
 }  // namespace
