@@ -72,6 +72,8 @@ public:
     virtual void EnableCommand(std::string_view name, bool enabled) = 0;
     virtual void CheckCommand(std::string_view name, bool checked) = 0;
     virtual bool IsCommandChecked(std::string_view name) const = 0;
+    // The caption of item index of a command group ("QA" 0..8; single items use index 0).
+    virtual void SetCommandCaption(std::string_view name, int index, const std::string& caption) = 0;
 
     // Window texts.
     virtual void SetCaption(const std::string& caption) = 0;

@@ -25,6 +25,7 @@ public:
     std::vector<FileDialogRequest> saveRequests;
     std::map<std::string, bool, std::less<>> enabled;
     std::map<std::string, bool, std::less<>> checked;
+    std::map<std::pair<std::string, int>, std::string> captions;  // (name, index) -> caption
     std::vector<std::pair<int, int>> paintedPixels;
     int redraws = 0;
     int relayouts = 0;
@@ -58,6 +59,10 @@ public:
     {
         const auto it = checked.find(name);
         return it != checked.end() && it->second;
+    }
+    void SetCommandCaption(std::string_view name, int index, const std::string& text) override
+    {
+        captions[{std::string(name), index}] = text;
     }
     // Unknown commands count as enabled, as menu items start.
     bool IsEnabled(std::string_view name) const

@@ -14,8 +14,7 @@ int main(int argc, char** argv)
     pixador::EditorState state(view);
     state.programDir = pixador::ChooseProgramDir();
 
-    pixador::MainMDI window(state);
-    view.Attach(&window);
+    pixador::MainMDI window(state, view);
 
     // The command line is one path, possibly with blanks and surrounding quotes.
     QStringList args = QApplication::arguments();

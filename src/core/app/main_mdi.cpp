@@ -1,56 +1,154 @@
 #include "core/app/main_mdi.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
 #include <QStatusBar>
+#include <QStyle>
+#include <QUrl>
 
+#include "canvas/ui/drawing_commands.h"
+#include "core/app/about_form.h"
+#include "core/app/canvas_commands.h"
+#include "core/app/menu_bar.h"
+#include "core/app/qt_editor_view.h"
 #include "core/app/twips.h"
+#include "core/document_commands.h"
 #include "core/editor_state.h"
-#include "core/editor_view.h"
+#include "core/history.h"
 #include "core/prompts.h"
-#include "core/text_helpers.h"
-#include "core/whole_sprite.h"
-#include "files/pxd_file.h"
-#include "files/quick_access_file.h"
+#include "files/ui/code_commands.h"
 
 namespace pixador {
 
-MainMDI::MainMDI(EditorState& state, QWidget* parent) : QMainWindow(parent), state_(state)
+namespace {
+
+// Tool windows in the order start-up places them, with their stored positions.
+struct ToolPlace {
+    ToolWindow window;
+    std::int16_t WindowLayout::*left;
+    std::int16_t WindowLayout::*top;
+};
+
+constexpr ToolPlace kToolPlaces[] = {
+    {ToolWindow::ColorTool, &WindowLayout::colorLeft, &WindowLayout::colorTop},
+    {ToolWindow::ToolBox, &WindowLayout::toolBoxLeft, &WindowLayout::toolBoxTop},
+    {ToolWindow::ZoomForm, &WindowLayout::zoomLeft, &WindowLayout::zoomTop},
+    {ToolWindow::PenSizeBox, &WindowLayout::penSizeLeft, &WindowLayout::penSizeTop},
+};
+
+}  // namespace
+
+MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMainWindow(parent), state_(state)
 {
     setObjectName("MainMDI");
     setWindowTitle(kBanner);
-    auto* area = new QMdiArea(this);
-    area->setObjectName("MDIArea");
-    setCentralWidget(area);
+    setAcceptDrops(true);
+    view.Attach(this);
+
+    BuildMenuBar(*this);
+    area_ = new QMdiArea(this);
+    area_->setObjectName("MDIArea");
+    area_->setBackground(QColor(0x80, 0x80, 0x80));
+    setCentralWidget(area_);
     statusBar()->setObjectName("StatusBar");
     statusBar()->showMessage("Ready");
+
+    canvas_ = std::make_unique<CanvasCommands>(*this, *area_, state_, view);
+    drawing_ = std::make_unique<DrawingCommands>(*this, *area_, state_, view);
+    ConnectDocumentCommands();
+    canvas_->ConnectMenu();
+    drawing_->ConnectMenu();
+    ConnectCodeCommands(*this, state_);
+}
+
+MainMDI::~MainMDI() = default;
+
+void MainMDI::ConnectDocumentCommands()
+{
+    const auto hook = [this](const char* name, auto handler) {
+        QAction* a = findChild<QAction*>(name);
+        if (!a) return;
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, handler);
+    };
+    hook("NewBttn", [this] { NewBttn_Click(state_, [this] { canvas_->OpenSizeDialog(SizeDialogMode::NewSprite); }); });
+    hook("LoadBttn", [this] { LoadBttn_Click(state_); });
+    hook("SaveAsBttn", [this] { SaveAsBttn_Click(state_); });
+    hook("SaveBttn", [this] { SaveBttn_Click(state_); });
+    hook("RestoreBttn", [this] { RestoreBttn_Click(state_); });
+    hook("QuitMenu", [this] { close(); });
+    hook("UndoBttn", [this] { UndoBttn_Click(state_); });
+    hook("RedoBttn", [this] { RedoBttn_Click(state_); });
+    hook("ClearQABttn", [this] { ClearQABttn_Click(state_); });
+    hook("HelpBttn", [this] {
+        HelpBttn_Click(state_, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString());
+    });
+    hook("AboutBttn", [this] { ShowAbout(); });
+    for (QAction* qa : findChildren<QAction*>("QA")) {
+        qa->setEnabled(true);
+        const int index = qa->property("index").toInt();
+        connect(qa, &QAction::triggered, this, [this, index] { QA_Click(state_, index); });
+    }
+    // Nothing to undo or redo yet.
+    for (const char* name : {"UndoBttn", "RedoBttn"})
+        if (QAction* a = findChild<QAction*>(name)) a->setEnabled(false);
+}
+
+void MainMDI::ShowAbout()
+{
+    OpenAboutForm(*area_);
 }
 
 void MainMDI::MDIForm_Load(const std::string& commandLine)
 {
-    state_.primaryColor = kBlack;
-    state_.secondaryColor = kWhite;
-    state_.saved = true;
-    state_.zoom = 24;
-    ReadWindowArrangement(state_, JoinPath(state_.programDir, "PxdWinPos.ini"));
-    PlaceFromLayout();
-    ReadPreferences(state_, JoinPath(state_.programDir, "Pixador.ini"));
-    state_.lcdColors = state_.preferences.LCDColorSet;
-    ResizeSprite(state_, state_.preferences.DefaultWidth, state_.preferences.DefaultHeight);
-    if (commandLine.size() >= 2 && commandLine.front() == '"' && commandLine.back() == '"')
-        LoadSprite(state_, commandLine.substr(1, commandLine.size() - 2));
-    else
-        LoadSprite(state_, commandLine);
-    ReadQuickAccess(state_, JoinPath(state_.programDir, "QAccess.ini"));
+    const Twips t = TwipsFor(this);
+    SystemMetrics metrics;
+    metrics.twipsPerPixelX = t.perPixelX;
+    metrics.twipsPerPixelY = t.perPixelY;
+    metrics.frameWidth = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    metrics.frameHeight = metrics.frameWidth;
+    metrics.captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    pixador::MDIForm_Load(state_, metrics, commandLine, *this);
 }
 
-void MainMDI::PlaceFromLayout()
+void MainMDI::HideCanvasWindow()
 {
-    const WindowLayout& l = state_.windowLayout;
+    if (QWidget* w = canvas_->CanvasWindow()) w->hide();
+}
+
+void MainMDI::ShowCanvasWindow()
+{
+    if (QWidget* w = canvas_->CanvasWindow()) w->show();
+}
+
+void MainMDI::PlaceWindows(const WindowLayout& l)
+{
     const Twips t = TwipsFor(this);
-    setGeometry(OnScreen(this, QRect(t.ToPixelsX(l.mainLeft), t.ToPixelsY(l.mainTop),
-                                     t.ToPixelsX(l.mainWidth), t.ToPixelsY(l.mainHeight))));
+    setGeometry(OnScreen(this, QRect(t.ToPixelsX(l.mainLeft), t.ToPixelsY(l.mainTop), t.ToPixelsX(l.mainWidth),
+                                     t.ToPixelsY(l.mainHeight))));
+    // Children stay inside the MDI area: a stored position past its edge is pulled back.
+    // (The area is not laid out before the first show, so its room is taken from the frame.)
+    const QSize room = QSize(width(), height() - 60).expandedTo(QSize(200, 200));
+    const auto inside = [&](int left, int top) {
+        return QPoint(std::clamp(t.ToPixelsX(left), 0, room.width() - 40), std::clamp(t.ToPixelsY(top), 0, room.height() - 40));
+    };
+    if (QWidget* w = canvas_->CanvasWindow()) w->move(inside(l.canvasLeft, l.canvasTop));
+    for (const ToolPlace& p : kToolPlaces)
+        if (QWidget* w = drawing_->Window(p.window)) w->move(inside(l.*(p.left), l.*(p.top)));
     if (l.maximised) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainMDI::SizeCanvasWindow(const WindowLayout& l)
+{
+    const Twips t = TwipsFor(this);
+    if (QWidget* w = canvas_->CanvasWindow()) w->resize(std::max(t.ToPixelsX(l.canvasWidth), 120), std::max(t.ToPixelsY(l.canvasHeight), 120));
 }
 
 void MainMDI::StoreLayout()
@@ -63,13 +161,44 @@ void MainMDI::StoreLayout()
     l.mainTop = t.FromPixelsY(g.y());
     l.mainWidth = t.FromPixelsX(g.width());
     l.mainHeight = t.FromPixelsY(g.height());
+    if (QWidget* w = canvas_->CanvasWindow()) {
+        l.canvasLeft = t.FromPixelsX(w->x());
+        l.canvasTop = t.FromPixelsY(w->y());
+        l.canvasWidth = t.FromPixelsX(w->width());
+        l.canvasHeight = t.FromPixelsY(w->height());
+    }
+    for (const ToolPlace& p : kToolPlaces) {
+        if (QWidget* w = drawing_->Window(p.window)) {
+            l.*(p.left) = t.FromPixelsX(w->x());
+            l.*(p.top) = t.FromPixelsY(w->y());
+        }
+    }
 }
 
 void MainMDI::closeEvent(QCloseEvent* event)
 {
     StoreLayout();
-    WriteWindowArrangement(state_, JoinPath(state_.programDir, "PxdWinPos.ini"));
-    event->accept();
+    if (MDIForm_QueryUnload(state_)) event->accept();
+    else event->ignore();
+}
+
+void MainMDI::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainMDI::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    DropData(*event->mimeData());
+}
+
+void MainMDI::DropData(const QMimeData& data)
+{
+    std::vector<std::string> files;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile()) files.push_back(QDir::toNativeSeparators(url.toLocalFile()).toStdString());
+    MDIForm_OLEDragDrop(state_, files);
 }
 
 }  // namespace pixador

@@ -78,6 +78,15 @@ bool QtEditorView::IsCommandChecked(std::string_view name) const
     return a && a->isChecked();
 }
 
+void QtEditorView::SetCommandCaption(std::string_view name, int index, const std::string& caption)
+{
+    if (!main_) return;
+    // Items of a group share their name and carry their position in the "index" property.
+    for (QAction* a : main_->findChildren<QAction*>(ToQString(name))) {
+        if (a->property("index").toInt() == index) a->setText(ToQString(caption));
+    }
+}
+
 void QtEditorView::SetCaption(const std::string& caption)
 {
     if (main_) main_->setWindowTitle(ToQString(caption));

@@ -62,6 +62,7 @@ public:
     void EnableCommand(std::string_view name, bool enabled) override;
     void CheckCommand(std::string_view name, bool checked) override;
     bool IsCommandChecked(std::string_view name) const override;
+    void SetCommandCaption(std::string_view name, int index, const std::string& caption) override;
 
     void SetCaption(const std::string& caption) override;
     void SetStatusText(const std::string& text) override;
