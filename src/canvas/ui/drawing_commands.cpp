@@ -1,21 +1,143 @@
 #include "canvas/ui/drawing_commands.h"
 
+#include <QAction>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <vector>
+
+#include "canvas/clipboard.h"
+#include "canvas/selection.h"
+#include "canvas/tool_windows.h"
+#include "canvas/ui/preview_form.h"
+#include "canvas/ui/tool_windows_ui.h"
+#include "core/app/qt_editor_view.h"
+#include "core/editor_state.h"
+#include "core/prompts.h"
+#include "core/whole_sprite.h"
 
 namespace pixador {
 
-struct DrawingCommands::Impl {};
+struct DrawingCommands::Impl {
+    Impl(QMainWindow& m, QMdiArea& a, EditorState& s, QtEditorView& v) : main(m), area(a), state(s), view(v) {}
+    QMainWindow& main;
+    QMdiArea& area;
+    EditorState& state;
+    QtEditorView& view;
+    ToolBox* toolBox = nullptr;
+    ColorTool* colorTool = nullptr;
+    ZoomForm* zoomForm = nullptr;
+    PenSizeBox* penSizeBox = nullptr;
+    std::array<QMdiSubWindow*, 4> windows{};
+    // The open previews in order of creation (position n at index n - 1).
+    std::vector<QMdiSubWindow*> previews;
 
-DrawingCommands::DrawingCommands(QMainWindow&, QMdiArea&, EditorState&, QtEditorView&)
-    : impl_(std::make_unique<Impl>())
+    QMdiSubWindow* Add(QWidget* w)
+    {
+        QMdiSubWindow* sub = area.addSubWindow(w, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        sub->adjustSize();
+        return sub;
+    }
+
+    bool CanvasActive() const
+    {
+        const QMdiSubWindow* active = area.activeSubWindow();
+        return active && active->windowTitle() == "Sprite";
+    }
+
+    void NewPreview()
+    {
+        const int n = static_cast<int>(previews.size()) + 1;
+        auto* form = new PreviewForm(state, n);
+        QMdiSubWindow* sub = area.addSubWindow(form);
+        if (!sub) {
+            delete form;
+            ShowErrorMessage(state, "Couldn't create preview!!");
+            return;
+        }
+        sub->setWindowTitle(form->windowTitle());
+        previews.push_back(sub);
+        view.AddSurface(form);
+        form->onClosed = [this, sub](PreviewForm* f) {
+            if (OnPreviewClosed(f->position(), static_cast<int>(previews.size())) == PreviewCloseAction::Remove)
+                RemoveLast();
+            else
+                sub->hide();
+        };
+        sub->show();
+        RedrawCanvas(state);
+    }
+
+    void RemoveLast()
+    {
+        if (previews.empty()) return;
+        QMdiSubWindow* sub = previews.back();
+        previews.pop_back();
+        view.RemoveSurface(static_cast<PreviewForm*>(sub->widget()));
+        area.removeSubWindow(sub);
+        sub->deleteLater();
+    }
+};
+
+DrawingCommands::DrawingCommands(QMainWindow& main, QMdiArea& area, EditorState& state, QtEditorView& view)
+    : impl_(std::make_unique<Impl>(main, area, state, view))
 {
+    Impl& d = *impl_;
+    d.zoomForm = new ZoomForm(state);
+    d.toolBox = new ToolBox(state);
+    d.colorTool = new ColorTool(state);
+    d.penSizeBox = new PenSizeBox(state);
+    d.windows = {d.Add(d.zoomForm), d.Add(d.toolBox), d.Add(d.colorTool), d.Add(d.penSizeBox)};
+    d.windows[0]->setWindowTitle("Zoom");
+    d.windows[1]->setWindowTitle("Tools");
+    d.windows[2]->setWindowTitle("Color");
+    d.windows[3]->setWindowTitle("Pen Size");
+    // The colour window recolours itself on every redraw (colour set changes end in one).
+    view.AddSurface(d.colorTool);
 }
 
-DrawingCommands::~DrawingCommands() = default;
+DrawingCommands::~DrawingCommands()
+{
+    for (QMdiSubWindow* sub : impl_->previews) impl_->view.RemoveSurface(static_cast<PreviewForm*>(sub->widget()));
+    impl_->view.RemoveSurface(impl_->colorTool);
+}
 
-QWidget* DrawingCommands::Window(ToolWindow) const { return nullptr; }
+QWidget* DrawingCommands::Window(ToolWindow which) const { return impl_->windows[static_cast<int>(which)]; }
 
-void DrawingCommands::ConnectMenu() {}
+void DrawingCommands::ConnectMenu()
+{
+    Impl& d = *impl_;
+    auto wire = [&d](const char* name, auto handler) {
+        if (QAction* a = d.main.findChild<QAction*>(name)) {
+            QObject::connect(a, &QAction::triggered, a, handler);
+            a->setEnabled(true);
+        }
+    };
+    EditorState& s = d.state;
+    wire("SelectAll", [&s] { SelectAll_Click(s); });
+    wire("CopyBttn", [&d] { CopyBttn_Click(d.state, d.CanvasActive()); });
+    wire("CutBttn", [&d] { CutBttn_Click(d.state, d.CanvasActive()); });
+    wire("PasteBttn", [&d] { PasteBttn_Click(d.state, d.CanvasActive()); });
+    wire("ClipDABttn", [&s] { ClipDABttn_Click(s); });
+    wire("PXDCopyBttn", [&s] { PXDCopyBttn_Click(s); });
+    wire("PXDPasteBttn", [&s] { PXDPasteBttn_Click(s); });
+    wire("NewPreviewBttn", [&d] { d.NewPreview(); });
+    wire("DelLastPreviewBttn", [&d] { d.RemoveLast(); });
+    const std::array<const char*, 4> switches{"ShowZoom", "ShowToolbox", "ShowColors", "ViewPSizeB"};
+    for (int i = 0; i < 4; ++i) {
+        QMdiSubWindow* sub = d.windows[i];
+        const char* name = switches[i];
+        if (QAction* a = d.main.findChild<QAction*>(name)) {
+            a->setEnabled(true);
+            // The model inverts the check mark itself.
+            QObject::connect(a, &QAction::triggered, a, [&d, a, sub, name] {
+                a->setChecked(!a->isChecked());
+                sub->setVisible(ToggleToolWindow(d.state, name));
+            });
+        }
+    }
+}
 
 }  // namespace pixador
