@@ -18,6 +18,7 @@ namespace pixador {
 struct EditorState;
 
 class PreviewForm : public QWidget, public PixelSurface {
+    Q_OBJECT
 public:
     // position: 1-based place in the collection of previews.
     PreviewForm(EditorState& state, int position, QWidget* parent = nullptr);

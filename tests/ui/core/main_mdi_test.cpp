@@ -14,51 +14,15 @@
 #include "core/editor_state.h"
 #include "core/prompts.h"
 #include "support/temp_dir.h"
-#include "ui/scripted_prompter.h"
+#include "ui/main_window_fixture.h"
 
 namespace pixador {
 namespace {
 
-using testing::ScriptedPrompter;
+using testing::MainWindowFixture;
 using testing::TempDir;
 
 const std::string kSprite8x2("\x01\x02\x33\x55\xFF\xFF", 6);
-
-struct MainWindowFixture {
-    explicit MainWindowFixture(const std::string& commandLine = "", bool load = true) : state(view)
-    {
-        state.programDir = dir.str();
-        view.SetPrompter(&prompter);
-        window = std::make_unique<MainMDI>(state, view);
-        if (load) Load(commandLine);
-    }
-    ~MainWindowFixture()
-    {
-        // Leave without questions: the process must not wait on a prompt.
-        window->hide();
-        window.reset();
-    }
-    void Load(const std::string& commandLine)
-    {
-        window->MDIForm_Load(commandLine);
-        window->show();
-    }
-    QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
-    void Trigger(const char* name)
-    {
-        QAction* a = Action(name);
-        ASSERT_NE(a, nullptr) << name;
-        ASSERT_TRUE(a->isEnabled()) << name;
-        a->trigger();
-    }
-    QString Title() const { return window->windowTitle(); }
-
-    TempDir dir;
-    ScriptedPrompter prompter;
-    QtEditorView view;
-    EditorState state;
-    std::unique_ptr<MainMDI> window;
-};
 
 // One line per menu entry: submenus and items as "name|caption|key|checked", separators "-".
 void Walk(const QMenu& menu, std::vector<std::string>& out, const std::string& indent)
