@@ -139,9 +139,33 @@ void MainMDI::PlaceWindows(const WindowLayout& l)
     const auto inside = [&](int left, int top) {
         return QPoint(std::clamp(t.ToPixelsX(left), 0, room.width() - 40), std::clamp(t.ToPixelsY(top), 0, room.height() - 40));
     };
-    if (QWidget* w = canvas_->CanvasWindow()) w->move(inside(l.canvasLeft, l.canvasTop));
-    for (const ToolPlace& p : kToolPlaces)
-        if (QWidget* w = drawing_->Window(p.window)) w->move(inside(l.*(p.left), l.*(p.top)));
+    // Tool windows are larger here than the stored twips expect; one that would cover another
+    // moves below it, and the canvas moves right of any tool window it would cover.
+    std::vector<QRect> placed;
+    const auto clear = [&placed](QRect r, bool sideways) {
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const QRect& other : placed) {
+                if (!r.intersects(other)) continue;
+                if (sideways) r.moveLeft(other.right() + 4);
+                else r.moveTop(other.bottom() + 4);
+                moved = true;
+            }
+        }
+        return r;
+    };
+    for (const ToolPlace& p : kToolPlaces) {
+        QWidget* w = drawing_->Window(p.window);
+        if (!w) continue;
+        const QRect r = clear(QRect(inside(l.*(p.left), l.*(p.top)), w->sizeHint().expandedTo(w->size())), false);
+        w->move(r.topLeft());
+        placed.push_back(r);
+    }
+    if (QWidget* w = canvas_->CanvasWindow())
+        w->move(clear(QRect(inside(l.canvasLeft, l.canvasTop),
+                            QSize(t.ToPixelsX(l.canvasWidth), t.ToPixelsY(l.canvasHeight))),
+                      true)
+                    .topLeft());
     if (l.maximised) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
