@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "canvas/canvas_layout.h"
 #include "core/editor_state.h"
 #include "core/editor_view.h"
 #include "core/numbers.h"
@@ -10,25 +11,14 @@
 
 namespace pixador {
 
-namespace {
-
-// Far outside any canvas; keeps the conversion to int defined for wild positions.
-int NearestPixel(double v)
-{
-    return static_cast<int>(RoundHalfEven(std::clamp(v, -1.0e6, 1.0e6)));
-}
-
-}  // namespace
-
 Cell PointerCell(const EditorState& state, double X, double Y)
 {
-    const int z = state.zoom < 1 ? 1 : state.zoom;
-    return {state.viewWindow.x0 + NearestPixel(X) / z, state.viewWindow.y0 + NearestPixel(Y) / z};
+    return CanvasToCell(state, X, Y);
 }
 
 std::string CellTooltip(Cell cell)
 {
-    return std::to_string(cell.x) + "," + (cell.y >= 0 ? " " : "") + std::to_string(cell.y);
+    return CanvasTooltip(cell);
 }
 
 Overlay& OverlayOf(EditorState& state, OverlayShape shape)

@@ -14,8 +14,7 @@ struct Cell {
     int y = 0;
 };
 
-// Cell under canvas pixel (X, Y): view origin + nearest(X) div zoom, halves to even, div
-// truncating toward zero. Stands in for the canvas layout's CanvasToCell until it lands.
+// Cell under canvas pixel (X, Y), as the canvas maps it (CanvasToCell).
 Cell PointerCell(const EditorState& state, double X, double Y);
 
 // "x, y": a blank before a non-negative y, a minus sign otherwise.

@@ -41,22 +41,36 @@ void QtEditorView::RemoveSurface(PixelSurface* surface)
 
 void QtEditorView::RedrawCanvas()
 {
+    if (canvas_) canvas_->Redraw();
     for (PixelSurface* s : surfaces_) s->Redraw();
 }
 
 void QtEditorView::PaintPixel(int x, int y)
 {
+    if (canvas_) canvas_->PaintPixel(x, y);
     for (PixelSurface* s : surfaces_) s->PaintPixel(x, y);
 }
 
 void QtEditorView::RelayoutCanvas()
 {
+    if (canvas_) canvas_->SpriteResized();
     for (PixelSurface* s : surfaces_) s->SpriteResized();
 }
 
-void QtEditorView::ShowOverlay(OverlayShape, const Overlay&) {}
-void QtEditorView::SetCanvasTooltip(const std::string&) {}
-void QtEditorView::ColorSetChanged() {}
+void QtEditorView::ShowOverlay(OverlayShape shape, const Overlay& overlay)
+{
+    if (canvas_) canvas_->ShowOverlay(shape, overlay);
+}
+
+void QtEditorView::SetCanvasTooltip(const std::string& text)
+{
+    if (canvas_) canvas_->SetTooltip(ToQString(text));
+}
+
+void QtEditorView::ColorSetChanged()
+{
+    if (canvas_) canvas_->BackgroundChanged();
+}
 void QtEditorView::ShowCurrentColors() {}
 
 void QtEditorView::EnableCommand(std::string_view name, bool enabled)
@@ -154,7 +168,10 @@ std::string QtEditorView::ClipboardText()
     return QStringToLatin1(QApplication::clipboard()->text());
 }
 
-void QtEditorView::CopyCanvasImageToClipboard() {}
+void QtEditorView::CopyCanvasImageToClipboard()
+{
+    if (canvas_) QApplication::clipboard()->setImage(canvas_->Picture());
+}
 
 bool QtEditorView::OpenDocument(const std::string& path)
 {

@@ -2,13 +2,15 @@
 // The port implemented with real widgets: message boxes, file dialogs, the clipboard and the
 // main window's commands.
 
+#include <QImage>
+#include <QMainWindow>
 #include <QPointer>
+#include <QString>
 
 #include <vector>
 
 #include "core/editor_view.h"
 
-class QMainWindow;
 class QWidget;
 
 namespace pixador {
@@ -21,6 +23,16 @@ public:
     virtual void Redraw() = 0;
     // The sprite changed size.
     virtual void SpriteResized() = 0;
+};
+
+// The canvas window: a surface that also carries the overlays, the tooltip and the picture.
+class CanvasSurface : public PixelSurface {
+public:
+    virtual void ShowOverlay(OverlayShape shape, const Overlay& overlay) = 0;
+    virtual void SetTooltip(const QString& text) = 0;
+    virtual void BackgroundChanged() = 0;
+    // The persistent picture: the visible view window at the current zoom, grid included.
+    virtual QImage Picture() const = 0;
 };
 
 // Message boxes and file dialogs; window tests put a scripted one in place of the real one.
@@ -45,6 +57,7 @@ public:
     // Replaces the prompter (not owned); nullptr restores the real dialogs.
     void SetPrompter(Prompter* prompter) { prompter_ = prompter ? prompter : &qtPrompter_; }
 
+    void AttachCanvas(CanvasSurface* canvas) { canvas_ = canvas; }
     // Surfaces are painted after the canvas, in the order they were added.
     void AddSurface(PixelSurface* surface);
     void RemoveSurface(PixelSurface* surface);
@@ -84,6 +97,7 @@ private:
     QtPrompter qtPrompter_;
     Prompter* prompter_ = &qtPrompter_;
     std::vector<PixelSurface*> surfaces_;
+    CanvasSurface* canvas_ = nullptr;
 };
 
 }  // namespace pixador

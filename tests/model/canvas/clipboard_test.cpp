@@ -125,8 +125,7 @@ TEST(Clipboard, CopyCutAndPasteNeedSelectionAndActiveCanvas)
     EXPECT_TRUE(f.view.IsEnabled("PasteMode"));
     EXPECT_EQ(f.Row(1), row1);
     for (int y = 2; y < 5; ++y)
-        for (int x = 0; x < 8; ++x)
-            if (x >= 2 && x < 5) EXPECT_EQ(f.Row(y)[x], kWhite);
+        for (int x = 2; x < 5; ++x) EXPECT_EQ(f.Row(y)[x], kWhite);
 
     PasteBttn_Click(f.state, true);
     EXPECT_EQ(f.state.tool, kPasteTool);

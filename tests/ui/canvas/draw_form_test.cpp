@@ -1,0 +1,83 @@
+#include "canvas/ui/draw_form.h"
+
+#include <QMdiArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "canvas/ui/preview_form.h"
+#include "core/history.h"
+#include "core/whole_sprite.h"
+#include "ui/main_window_fixture.h"
+
+namespace pixador {
+namespace {
+
+using testing::MainWindowFixture;
+
+TEST(Canvas, PaintsLcdColoursWithGridAndFollowsTheRealMouse)
+{
+    MainWindowFixture f;
+    DrawArea* area = f.window->findChild<DrawArea*>("DrawArea");
+    ASSERT_NE(area, nullptr);
+    ASSERT_EQ(f.state.zoom, 24);
+    ASSERT_EQ(area->Picture().width(), 8 * 24) << "an 8x8 sprite fits the canvas window whole";
+    // Inside the first cell: LCD white; its border: the black grid.
+    EXPECT_EQ(area->Picture().pixelColor(10, 10), QColor(160, 180, 140));
+    EXPECT_EQ(area->Picture().pixelColor(0, 10), QColor(0, 0, 0));
+
+    f.Trigger("NewPreviewBttn");
+    // A press and drag with the pencil across row 1.
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(24 * 2 + 5, 24 + 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(24 * 5 + 5, 24 + 5), area->mapToGlobal(QPointF(24 * 5 + 5, 24 + 5)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(area, &move);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(24 * 5 + 5, 24 + 5));
+    EXPECT_EQ(GetPixel(f.state, 2, 1), kBlack);
+    EXPECT_EQ(GetPixel(f.state, 5, 1), kBlack);
+    EXPECT_EQ(GetPixel(f.state, 3, 1), kWhite) << "stamps are not joined";
+    EXPECT_FALSE(f.state.saved);
+    EXPECT_EQ(f.state.undoCount, 1);
+    EXPECT_EQ(area->Picture().pixelColor(24 * 2 + 10, 24 + 10), QColor(0, 0, 0));
+    EXPECT_EQ(area->toolTip(), QString("5, 1"));
+
+    // The preview shows the stroke too.
+    PreviewForm* preview = f.window->findChild<PreviewForm*>();
+    ASSERT_NE(preview, nullptr);
+    const QImage shown = preview->grab().toImage();
+    int black = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) black += shown.pixelColor(x, y) == Qt::black;
+    EXPECT_GT(black, 0);
+
+    // The second button draws white; Undo returns the stroke.
+    UndoBttn_Click(f.state);
+    EXPECT_EQ(GetPixel(f.state, 2, 1), kWhite);
+
+    // Grid off and normal colours.
+    f.Trigger("GridOn");
+    f.Trigger("LCDColors");
+    EXPECT_FALSE(f.state.lcdColors);
+    EXPECT_EQ(area->Picture().pixelColor(0, 10), QColor(255, 255, 255));
+}
+
+TEST(Canvas, ZoomBelowFourHasNoGridAndLargeSpritesScroll)
+{
+    MainWindowFixture f;
+    DrawArea* area = f.window->findChild<DrawArea*>("DrawArea");
+    f.state.zoom = 3;
+    RefreshCanvasLayout(f.state);
+    EXPECT_EQ(area->Picture().pixelColor(0, 0), QColor(160, 180, 140));
+    f.state.zoom = 24;
+    ResizeSprite(f.state, 32, 256);
+    EXPECT_LT(f.state.viewWindow.y1 - f.state.viewWindow.y0, 256) << "the canvas shows part of the sprite";
+    QScrollBar* v = f.window->findChild<QScrollBar*>("DAVScroll");
+    ASSERT_NE(v, nullptr);
+    EXPECT_TRUE(v->isVisibleTo(f.window.get()));
+    v->setValue(v->maximum());
+    EXPECT_EQ(f.state.viewWindow.y1, 256);
+}
+
+}  // namespace
+}  // namespace pixador
