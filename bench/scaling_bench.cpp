@@ -1,0 +1,20 @@
+// Bilinear Resize of the largest sprite to half size and back.
+#include <benchmark/benchmark.h>
+
+#include "core/scaling.h"
+#include "support/state_fixture.h"
+
+namespace {
+
+void BM_ScaleHalfAndBack_32x256(benchmark::State& bench)
+{
+    pixador::testing::StateFixture f(32, 256);
+    f.Scribble(3);
+    for (auto _ : bench) {
+        pixador::ScaleSprite(f.state, 16, 128);
+        pixador::ScaleSprite(f.state, 32, 256);
+    }
+}
+BENCHMARK(BM_ScaleHalfAndBack_32x256)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
