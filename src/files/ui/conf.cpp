@@ -16,6 +16,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "core/app/qt_text.h"
 #include "core/editor_state.h"
 #include "core/text_helpers.h"
 #include "files/conf_guards.h"
@@ -196,7 +197,7 @@ private:
         alwaysPrompt_->setChecked(c.alwaysPromptBW);
         promptClear_->setChecked(c.promptClear);
         doubleWidth_->setChecked(c.doubleWidth);
-        for (int i = 0; i < 4; ++i) ascii_[i]->setText(QString::fromStdString(c.asciiBoxes[i]));
+        for (int i = 0; i < 4; ++i) ascii_[i]->setText(Latin1ToQString(c.asciiBoxes[i]));
         copy_->setChecked(c.copyToClipboard);
         name_->setText(QString::fromStdString(c.spriteName));
         sample_->setChecked(c.sampleCall);
@@ -232,7 +233,7 @@ private:
         c.alwaysPromptBW = alwaysPrompt_->isChecked();
         c.promptClear = promptClear_->isChecked();
         c.doubleWidth = doubleWidth_->isChecked();
-        for (int i = 0; i < 4; ++i) c.asciiBoxes[i] = ascii_[i]->text().toStdString();
+        for (int i = 0; i < 4; ++i) c.asciiBoxes[i] = QStringToLatin1(ascii_[i]->text());
         c.copyToClipboard = copy_->isChecked();
         c.spriteName = name_->text().toStdString();
         c.sampleCall = sample_->isChecked();
