@@ -77,7 +77,8 @@ void ScaleSprite(EditorState& state, int width, int height)
             SetPlaneBit(s.cells, width, height, x, y, 0, scaled.at(0, x, y));
             SetPlaneBit(s.cells, width, height, x, y, 1, scaled.at(1, x, y));
         }
-    }    // ResizeSprite painted the sprite before the scaled pixels were in.
+    }
+    // ResizeSprite painted the sprite before the scaled pixels were in.
     RedrawCanvas(state);
 }
 
