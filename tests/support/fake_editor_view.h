@@ -9,20 +9,14 @@
 #include <vector>
 
 #include "core/editor_view.h"
+#include "support/prompt_script.h"
 
 namespace pixador::testing {
 
-class FakeEditorView : public EditorView {
+class FakeEditorView : public EditorView, public PromptScript {
 public:
-    // Scripts: answers are taken in order; an exhausted script answers No and "".
-    std::deque<MessageAnswer> answers;
-    std::deque<std::string> openPaths;
-    std::deque<std::string> savePaths;
 
     // Records.
-    std::vector<MessageRequest> messages;
-    std::vector<FileDialogRequest> openRequests;
-    std::vector<FileDialogRequest> saveRequests;
     std::map<std::string, bool, std::less<>> enabled;
     std::map<std::string, bool, std::less<>> checked;
     std::map<std::pair<std::string, int>, std::string> captions;  // (name, index) -> caption
@@ -74,25 +68,9 @@ public:
     void SetCaption(const std::string& text) override { caption = text; }
     void SetStatusText(const std::string& text) override { status = text; }
 
-    MessageAnswer ShowMessage(const MessageRequest& request) override
-    {
-        messages.push_back(request);
-        if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (answers.empty()) return MessageAnswer::No;
-        const MessageAnswer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::string ShowOpenDialog(const FileDialogRequest& request) override
-    {
-        openRequests.push_back(request);
-        return Take(openPaths);
-    }
-    std::string ShowSaveDialog(const FileDialogRequest& request) override
-    {
-        saveRequests.push_back(request);
-        return Take(savePaths);
-    }
+    MessageAnswer ShowMessage(const MessageRequest& request) override { return Answer(request); }
+    std::string ShowOpenDialog(const FileDialogRequest& request) override { return OpenPath(request); }
+    std::string ShowSaveDialog(const FileDialogRequest& request) override { return SavePath(request); }
 
     void SetClipboardText(const std::string& bytes) override { clipboardText = bytes; }
     std::string ClipboardText() override { return clipboardText; }
@@ -106,17 +84,6 @@ public:
 
     ClockTime Now() override { return clock; }
 
-    // The text of the last message shown, or "".
-    std::string LastMessage() const { return messages.empty() ? std::string() : messages.back().text; }
-
-private:
-    static std::string Take(std::deque<std::string>& script)
-    {
-        if (script.empty()) return {};
-        std::string s = script.front();
-        script.pop_front();
-        return s;
-    }
 };
 
 }  // namespace pixador::testing
