@@ -58,12 +58,12 @@ void CanvasCommands::ConnectMenu()
         s.lcdColors = d.main->findChild<QAction*>("LCDColors")->isChecked();
         ApplyColorSet(s);
     });
-    hook("ResizeBttn", [this] { OpenSizeDialog(SizeDialogMode::Scale); });
-    hook("ResizeCanvasBttn", [this] { OpenSizeDialog(SizeDialogMode::ResizeCanvas); });
+    hook("ResizeBttn", [this] { OpenSizeDialog(SizeMode::Scale); });
+    hook("ResizeCanvasBttn", [this] { OpenSizeDialog(SizeMode::Canvas); });
     hook("ConfPanel", [&d] { OpenConfDialog(*d.area, *d.state); });
 }
 
-void CanvasCommands::OpenSizeDialog(SizeDialogMode mode)
+void CanvasCommands::OpenSizeDialog(SizeMode mode)
 {
     OpenResizeDialog(*impl_->area, *impl_->state, mode);
 }

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "core/size_dialog.h"
+
 class QMainWindow;
 class QMdiArea;
 class QWidget;
@@ -13,7 +15,6 @@ namespace pixador {
 struct EditorState;
 class QtEditorView;
 
-enum class SizeDialogMode { NewSprite, ResizeCanvas, Scale };
 
 class CanvasCommands {
 public:
@@ -27,7 +28,7 @@ public:
     // found by objectName in main's menu bar. Call once the menu bar exists.
     void ConnectMenu();
     // Opens the size dialog without blocking the main window.
-    void OpenSizeDialog(SizeDialogMode mode);
+    void OpenSizeDialog(SizeMode mode);
 
 private:
     struct Impl;

@@ -78,7 +78,7 @@ void MainMDI::ConnectDocumentCommands()
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, handler);
     };
-    hook("NewBttn", [this] { NewBttn_Click(state_, [this] { canvas_->OpenSizeDialog(SizeDialogMode::NewSprite); }); });
+    hook("NewBttn", [this] { NewBttn_Click(state_, [this] { canvas_->OpenSizeDialog(SizeMode::NewSprite); }); });
     hook("LoadBttn", [this] { LoadBttn_Click(state_); });
     hook("SaveAsBttn", [this] { SaveAsBttn_Click(state_); });
     hook("SaveBttn", [this] { SaveBttn_Click(state_); });

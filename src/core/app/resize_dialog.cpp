@@ -18,15 +18,6 @@ namespace pixador {
 
 namespace {
 
-SizeMode ModeOf(SizeDialogMode mode)
-{
-    switch (mode) {
-    case SizeDialogMode::NewSprite: return SizeMode::NewSprite;
-    case SizeDialogMode::ResizeCanvas: return SizeMode::Canvas;
-    default: return SizeMode::Scale;
-    }
-}
-
 class ResizeDialog : public QWidget {
 public:
     ResizeDialog(EditorState& state, SizeMode mode) : state_(state), mode_(mode)
@@ -89,12 +80,12 @@ private:
 
 }  // namespace
 
-void OpenResizeDialog(QMdiArea& area, EditorState& state, SizeDialogMode mode)
+void OpenResizeDialog(QMdiArea& area, EditorState& state, SizeMode mode)
 {
     // One size dialog at a time: a new request replaces the open one.
     for (QMdiSubWindow* sub : area.subWindowList())
         if (sub->widget() && sub->widget()->objectName() == "ResizeDialog") sub->close();
-    auto* dialog = new ResizeDialog(state, ModeOf(mode));
+    auto* dialog = new ResizeDialog(state, mode);
     QMdiSubWindow* sub = area.addSubWindow(dialog, Qt::Dialog);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(dialog->windowTitle());

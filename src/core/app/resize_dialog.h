@@ -10,6 +10,6 @@ namespace pixador {
 struct EditorState;
 
 // Opens the dialog as a modeless child of area (a second call brings the open one forward).
-void OpenResizeDialog(QMdiArea& area, EditorState& state, SizeDialogMode mode);
+void OpenResizeDialog(QMdiArea& area, EditorState& state, SizeMode mode);
 
 }  // namespace pixador
