@@ -1,5 +1,7 @@
 #include "files/preferences.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "support/state_fixture.h"
@@ -90,6 +92,23 @@ TEST(Preferences, WrittenFileReadsBackEveryField)
     EXPECT_EQ(q.DefaultHeight, 256);
 }
 
+TEST(Preferences, ValuesHoldingLineBreaksStayOnTheirLine)
+{
+    TempDir dir;
+    StateFixture f;
+    f.state.preferences.SpriteName = "two\r\nlines";
+    f.state.preferences.ASCIIcolors = {'o', '\n', '\r', '#'};
+    ASSERT_TRUE(WritePreferences(f.state, dir.File("p.ini")));
+    const std::string text = TempDir::Read(dir.File("p.ini"));
+    EXPECT_NE(text.find("\r\nSpriteName=twolines\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nASCIIcolors=o  #\r\n"), std::string::npos) << "each character keeps its slot";
+
+    StateFixture g;
+    ReadPreferences(g.state, dir.File("p.ini"));
+    EXPECT_EQ(g.state.preferences.SpriteName, "twolines");
+    EXPECT_EQ(g.state.preferences.ASCIIcolors, (std::array<char, 4>{'o', ' ', ' ', '#'}));
+}
+
 TEST(Preferences, ReadingClampsAndFindsKeysLoosely)
 {
     TempDir dir;
@@ -165,6 +184,15 @@ TEST(Preferences, FailedWriteShowsTheMessageAndKeepsValues)
                                         "! Check if file is copy protected or the disk is full.");
     EXPECT_EQ(f.view.messages.back().title, "Error!!! Run for your lives!!");
     EXPECT_EQ(f.state.preferences.ItemsPerLine, 7);
+
+    // A copy-protected file is left alone with the same message.
+    const std::string locked = dir.File("Pixador.ini");
+    TempDir::Write(locked, "ItemsPerLine= 3\r\n");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(WritePreferences(f.state, locked));
+    EXPECT_EQ(f.view.LastMessage(), "Error while trying to save preferences to" + locked +
+                                        "! Check if file is copy protected or the disk is full.");
+    EXPECT_EQ(TempDir::Read(locked), "ItemsPerLine= 3\r\n");
 }
 
 }  // namespace
