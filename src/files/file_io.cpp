@@ -93,7 +93,7 @@ enum class TempWrite { Written, NameTaken, Failed };
 
 #ifdef _WIN32
 
-TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, std::optional<fs::perms>)
+TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, const fs::path&, std::optional<fs::perms>)
 {
     FileHandle out = OpenFile(temp, "wbx");
     if (!out) return errno == EEXIST ? TempWrite::NameTaken : TempWrite::Failed;
@@ -101,7 +101,10 @@ TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, std::option
     ok = std::fflush(out.get()) == 0 && ok;
     ok = _commit(_fileno(out.get())) == 0 && ok;
     ok = std::fclose(out.release()) == 0 && ok;
-    return ok ? TempWrite::Written : TempWrite::Failed;
+    if (ok) return TempWrite::Written;
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return TempWrite::Failed;
 }
 
 void SyncFolder(const fs::path&) {}
@@ -110,12 +113,22 @@ void SyncFolder(const fs::path&) {}
 
 // A new file that nothing else can have opened or linked: created exclusively, with the old
 // file's permission bits from the start so its content is never more readable than before.
-TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, std::optional<fs::perms> mode)
+TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, const fs::path& target,
+                       std::optional<fs::perms> mode)
 {
     const mode_t bits = mode ? static_cast<mode_t>(*mode & fs::perms::mask) : 0666;
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, bits);
     if (fd < 0) return errno == EEXIST ? TempWrite::NameTaken : TempWrite::Failed;
-    bool ok = !mode || ::fchmod(fd, bits) == 0;  // the umask may have taken bits away
+    bool ok = true;
+    if (mode) {
+        // The old owner where allowed (an editor run by root leaves the user's file the user's),
+        // then the exact bits: the umask may have narrowed them and a new owner clears set-id bits.
+        struct stat old {};
+        if (::stat(target.c_str(), &old) == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Not ours to give away; the file keeps its bits all the same.
+        }
+        ok = ::fchmod(fd, bits) == 0;
+    }
     for (std::size_t done = 0; ok && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
@@ -124,7 +137,9 @@ TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, std::option
     }
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    return ok ? TempWrite::Written : TempWrite::Failed;
+    if (ok) return TempWrite::Written;
+    ::unlink(temp.c_str());
+    return TempWrite::Failed;
 }
 
 // Makes the rename itself survive a power loss.
@@ -163,11 +178,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     for (int attempt = 0; attempt < 16 && result == TempWrite::NameTaken; ++attempt) {
         temp = target;
         temp += ".pxtmp" + std::to_string(counter++);
-        result = WriteAndSync(temp, bytes, mode);
+        result = WriteAndSync(temp, bytes, target, mode);
     }
-    if (result == TempWrite::Written) fs::rename(temp, target, ec);
-    if (result != TempWrite::Written || ec) {
-        if (result != TempWrite::NameTaken) fs::remove(temp, ec);
+    if (result != TempWrite::Written) return false;
+    fs::rename(temp, target, ec);
+    if (ec) {
+        fs::remove(temp, ec);
         return false;
     }
     SyncFolder(target.parent_path());

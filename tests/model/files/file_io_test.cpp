@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "support/temp_dir.h"
 
 namespace pixador {
@@ -61,6 +66,19 @@ TEST(WriteFileAtomically, ReplacementKeepsThePermissionBits)
         EXPECT_EQ(TempDir::Read(path), "new");
         EXPECT_EQ(fs::status(path).permissions(), mode);
     }
+#ifndef _WIN32
+    // Run as root, the user's file stays the user's.
+    if (::geteuid() == 0) {
+        const std::string path = dir.File("owned");
+        TempDir::Write(path, "old");
+        ASSERT_EQ(::chown(path.c_str(), 4321, 4322), 0);
+        ASSERT_TRUE(WriteFileAtomically(path, "new"));
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4322u);
+    }
+#endif
 }
 
 }  // namespace
