@@ -1,7 +1,5 @@
 #include "files/preferences.h"
 
-#include <filesystem>
-
 #include <gtest/gtest.h>
 
 #include "support/state_fixture.h"
@@ -184,15 +182,6 @@ TEST(Preferences, FailedWriteShowsTheMessageAndKeepsValues)
                                         "! Check if file is copy protected or the disk is full.");
     EXPECT_EQ(f.view.messages.back().title, "Error!!! Run for your lives!!");
     EXPECT_EQ(f.state.preferences.ItemsPerLine, 7);
-
-    // A copy-protected file is left alone with the same message.
-    const std::string locked = dir.File("Pixador.ini");
-    TempDir::Write(locked, "ItemsPerLine= 3\r\n");
-    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
-    EXPECT_FALSE(WritePreferences(f.state, locked));
-    EXPECT_EQ(f.view.LastMessage(), "Error while trying to save preferences to" + locked +
-                                        "! Check if file is copy protected or the disk is full.");
-    EXPECT_EQ(TempDir::Read(locked), "ItemsPerLine= 3\r\n");
 }
 
 }  // namespace
