@@ -21,7 +21,6 @@
 #include "core/ui/qt_text.h"
 #include "core/editor_state.h"
 #include "core/text_helpers.h"
-#include "core/ui/one_line_box.h"
 #include "files/conf_guards.h"
 #include "files/preferences.h"
 
@@ -157,8 +156,6 @@ public:
 
         Form_Load();
         connect(pages_, &QTabBar::currentChanged, this, [this] { ConfPages_Click(); });
-        for (QLineEdit* box : ascii_) GuardOneLineBox(box);
-        GuardOneLineBox(indent_);
         connect(defH_, &QLineEdit::textEdited, this, [this](const QString& t) {
             if (auto fixed = DefH_Change(t.toStdString())) defH_->setText(QString::fromStdString(*fixed));
         });
