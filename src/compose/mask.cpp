@@ -77,11 +77,14 @@ void MaskPanel::ComputeMask(const EditorState& state)
     }
 }
 
-void MaskPanel::LoadMask(EditorState& state, const std::string& path)
+bool MaskPanel::LoadMask(EditorState& state, const std::string& path)
 {
-    if (path.empty()) return;
+    if (path.empty()) return false;
     FollowSpriteSize(state);
-    const auto failed = [&state] { ShowErrorMessage(state, "An error has occured while loading Mask Sprite!"); };
+    const auto failed = [&state] {
+        ShowErrorMessage(state, "An error has occured while loading Mask Sprite!");
+        return false;
+    };
     const std::optional<std::string> bytes = ReadFileBytes(path, kMaxSpriteFileBytes);
     if (!bytes) return failed();
     ByteSource file(*bytes);
@@ -91,7 +94,7 @@ void MaskPanel::LoadMask(EditorState& state, const std::string& path)
     if (header.width != s.width || header.height != s.height) {
         state.view->ShowMessage({kWarningTitle, "Mask Sprite MUST have the same size as your current drawing!",
                                  MessageIcon::None, MessageButtons::Ok});
-        return;
+        return false;
     }
     // Read whole before anything is replaced: a short file keeps the mask in force.
     PlaneBuffer planes(2, s.width, s.height);
@@ -99,6 +102,7 @@ void MaskPanel::LoadMask(EditorState& state, const std::string& path)
     MaskPlanes = std::move(planes);
     MaskFile = path;
     ComputeMask(state);
+    return true;
 }
 
 void MaskPanel::BrowseMaskBttn_Click(EditorState& state)
@@ -106,18 +110,18 @@ void MaskPanel::BrowseMaskBttn_Click(EditorState& state)
     LoadMask(state, ShowOpenDialog(state, kPxdDescription, kPxdPattern));
 }
 
-void MaskPanel::MaskFile_LostFocus(EditorState& state, const std::string& text)
+bool MaskPanel::MaskFile_LostFocus(EditorState& state, const std::string& text)
 {
     if (text.empty()) {
         MaskFile.clear();
-        return;
+        return true;
     }
     if (!FileExists(text)) {
         ShowErrorMessage(state, "Filename doesn't exist!!");
         MaskFile.clear();
-        return;
+        return false;
     }
-    LoadMask(state, text);
+    return LoadMask(state, text);
 }
 
 bool MaskPanel::OkBttn_Click(EditorState& state)

@@ -31,11 +31,12 @@ public:
     void ChooseOp(const EditorState& state, int plane, int code);
     void ComputeMask(const EditorState& state);
     // Reads a mask file of the sprite's size; a wrong size or an unreadable file keeps the mask
-    // in force and says so. An empty path does nothing.
-    void LoadMask(EditorState& state, const std::string& path);
+    // in force and says so (false). An empty path does nothing.
+    bool LoadMask(EditorState& state, const std::string& path);
     void BrowseMaskBttn_Click(EditorState& state);
-    // The path box lost the focus with text typed into it.
-    void MaskFile_LostFocus(EditorState& state, const std::string& text);
+    // The path box lost the focus with text typed into it. Afterwards MaskFile holds what the
+    // box should show: the file of the mask in force, or "". False when the text was refused.
+    bool MaskFile_LostFocus(EditorState& state, const std::string& text);
     // Applies the result as one undoable step; true when the panel should close.
     bool OkBttn_Click(EditorState& state);
 
