@@ -32,7 +32,7 @@ constexpr const char* kCaptions[kMaskOpCount] = {"NOT", "AND*", "OR*", "XOR*", "
 std::uint8_t ApplyMaskOp(int code, int s, int m)
 {
     if (code < 0 || code >= kMaskOpCount) code = kMaskNot;
-    return kTruth[code][(s ? 2 : 0) + (m ? 1 : 0)];
+    return kTruth[code][(s ? 2 : 0) | (m ? 1 : 0)];
 }
 
 const char* MaskOpCaption(int code)
@@ -67,12 +67,18 @@ void MaskPanel::ComputeMask(const EditorState& state)
     FollowSpriteSize(state);
     const SpriteImage& s = state.sprite;
     MaskResult = PlaneBuffer(2, s.width, s.height);
-    // The selection plays no part: the whole sprite is combined.
-    for (int x = 0; x < s.width; ++x) {
-        for (int y = 0; y < s.height; ++y) {
-            for (int p = 0; p < 2; ++p)
-                MaskResult.at(p, x, y) =
-                    ApplyMaskOp(MaskOps[p], GetPlaneBit(s.cells, s.width, s.height, x, y, p), MaskPlanes.at(p, x, y));
+    // The selection plays no part: the whole sprite is combined. Every pixel is independent,
+    // so rows are walked in memory order through local pointers (byte stores alias anything).
+    const int W = s.width;
+    const int H = s.height;
+    for (int p = 0; p < 2; ++p) {
+        const int code = MaskOps[p] >= 0 && MaskOps[p] < kMaskOpCount ? MaskOps[p] : int{kMaskNot};
+        const std::uint8_t* truth = kTruth[code];
+        for (int y = 0; y < H; ++y) {
+            const std::uint8_t* sprite = &s.cells[(p * H + y) * W];
+            const std::uint8_t* mask = &MaskPlanes.at(p, 0, y);
+            std::uint8_t* out = &MaskResult.at(p, 0, y);
+            for (int x = 0; x < W; ++x) out[x] = truth[(sprite[x] & 1) << 1 | (mask[x] & 1)];
         }
     }
 }

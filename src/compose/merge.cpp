@@ -1,5 +1,6 @@
 #include "compose/merge.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/document_commands.h"
@@ -104,10 +105,10 @@ void MergePanel::ComputeMerge(const EditorState& state)
     MergeResult = PlaneBuffer(2, W, H + h);
     for (int r = 0; r < H + h; ++r) {
         const MergeRow from = MergeRowSource(MergeModeValue, H, h, r);
-        for (int x = 0; x < W; ++x) {
-            for (int p = 0; p < 2; ++p)
-                MergeResult.at(p, x, r) = from.fromFile ? MergeSource.at(p, x, from.row)
-                                                        : GetPlaneBit(s.cells, W, H, x, from.row, p);
+        // Whole rows: each plane's row is contiguous in both buffers.
+        for (int p = 0; p < 2; ++p) {
+            const std::uint8_t* row = from.fromFile ? &MergeSource.at(p, 0, from.row) : &s.cells[(p * H + from.row) * W];
+            std::copy_n(row, W, &MergeResult.at(p, 0, r));
         }
     }
 }
