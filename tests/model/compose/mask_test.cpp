@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/history.h"
 #include "core/prompts.h"
 #include "files/pxd_file.h"
@@ -83,64 +85,33 @@ TEST(Mask, BadMaskFilesKeepTheMaskInForce)
 {
     TempDir dir;
     StateFixture f(8, 1);
-    SpriteWithBits(f);
     MaskPanel panel(f.state);
     const std::string good = WriteMask(dir, "good.pxd");
-    panel.LoadMask(f.state, good);
-    panel.ChooseOp(f.state, 0, kMaskAnd);
-    const PlaneBuffer inForce = panel.MaskPlanes;
-
+    ASSERT_TRUE(panel.MaskFile_LostFocus(f.state, good));
+    const std::string size = "Mask Sprite MUST have the same size as your current drawing!";
     const std::string bad = "An error has occured while loading Mask Sprite!";
     struct Row {
-        std::string bytes;
+        std::string bytes;  // "-" for no file at all
         std::string message;
-        MessageIcon icon;
+        std::string shownPath;  // what the path box holds afterwards
     };
     const Row rows[] = {
-        {EncodeSprite(StateFixture(8, 2).state), "Mask Sprite MUST have the same size as your current drawing!", MessageIcon::None},
-        {EncodeSprite(StateFixture(16, 1).state), "Mask Sprite MUST have the same size as your current drawing!", MessageIcon::None},
-        {std::string("\x01\x01\xFF", 3), bad, MessageIcon::Critical},  // ends inside the planes
-        {std::string("\x01", 1), bad, MessageIcon::Critical},          // ends inside the header
-        {"", bad, MessageIcon::Critical},
+        {EncodeSprite(StateFixture(8, 2).state), size, good},
+        {EncodeSprite(StateFixture(16, 1).state), size, good},
+        {std::string("\x01\x01\xFF", 3), bad, good},  // ends inside the planes
+        {std::string("\x01", 1), bad, good},          // ends inside the header
+        {"-", "Filename doesn't exist!!", ""},
     };
     for (const Row& row : rows) {
         const std::string path = dir.File("bad.pxd");
-        TempDir::Write(path, row.bytes);
-        f.view.messages.clear();
-        panel.LoadMask(f.state, path);
-        ASSERT_EQ(f.view.messages.size(), 1u);
-        EXPECT_EQ(f.view.messages[0].text, row.message);
-        EXPECT_EQ(f.view.messages[0].icon, row.icon);
-        EXPECT_EQ(f.view.messages[0].title, row.icon == MessageIcon::None ? kWarningTitle : kErrorTitle);
-        EXPECT_EQ(panel.MaskFile, good);
-        for (int x = 0; x < 8; ++x) EXPECT_EQ(panel.MaskPlanes.at(0, x, 0), inForce.at(0, x, 0));
+        std::filesystem::remove(path);
+        if (row.bytes != "-") TempDir::Write(path, row.bytes);
+        EXPECT_FALSE(panel.MaskFile_LostFocus(f.state, path));
+        EXPECT_EQ(f.view.LastMessage(), row.message);
+        EXPECT_EQ(f.view.messages.back().title, row.message == size ? kWarningTitle : kErrorTitle);
+        EXPECT_EQ(panel.MaskFile, row.shownPath);
+        EXPECT_EQ(panel.MaskPlanes.at(0, 1, 0), 1) << "the mask in force stays";
     }
-    f.view.messages.clear();
-    panel.LoadMask(f.state, dir.File("missing.pxd"));
-    EXPECT_EQ(f.view.LastMessage(), bad);
-}
-
-TEST(Mask, TypedPathLoadsOrIsClearedAndOkNeedsAFileUnlessBothPlanesUseNot)
-{
-    TempDir dir;
-    StateFixture f(8, 1);
-    SpriteWithBits(f);
-    MaskPanel panel(f.state);
-    panel.ChooseOp(f.state, 1, kMaskAnd);
-    EXPECT_FALSE(panel.OkBttn_Click(f.state));
-    EXPECT_EQ(f.view.LastMessage(), "File Is needed to apply mask!");
-    EXPECT_EQ(f.state.undoCount, 0);
-
-    panel.MaskFile_LostFocus(f.state, dir.File("nowhere.pxd"));
-    EXPECT_EQ(f.view.LastMessage(), "Filename doesn't exist!!");
-    EXPECT_EQ(panel.MaskFile, "");
-
-    const std::string path = WriteMask(dir, "mask.pxd");
-    panel.MaskFile_LostFocus(f.state, path);
-    EXPECT_EQ(panel.MaskFile, path);
-    ASSERT_TRUE(panel.OkBttn_Click(f.state));
-    // Dark NOT, light AND with m = 0, 1, 0, 1.
-    EXPECT_EQ(f.Row(0), (std::vector<int>{2, 2, 0, 1, 2, 2, 2, 2}));
 }
 
 TEST(Mask, SpriteResizedBehindThePanelDropsTheMask)

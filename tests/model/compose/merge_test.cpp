@@ -127,51 +127,25 @@ TEST(Merge, RefusedFilesLeaveTheSpriteAsItWas)
 TEST(Merge, OkChecksTheSpriteAsItIsNow)
 {
     TempDir dir;
-    const std::string file = WriteFile(dir, 8, 3);
-    {
-        // Resized to another width behind the dialog: nothing is merged.
-        StateFixture f(8, 3);
-        MergePanel panel;
-        ASSERT_TRUE(panel.LoadMSprite(f.state, file));
-        ResizeSprite(f.state, 16, 3);
-        EXPECT_TRUE(panel.OkBttn_Click(f.state));
-        EXPECT_EQ(f.view.LastMessage(), "Sprite MUST Have same width as your current drawing!");
-        EXPECT_EQ(f.state.sprite.height, 3);
-    }
-    {
-        // Interlaced, then the heights stopped matching: back to the first arrangement, shown
-        // before it is applied.
-        StateFixture f(8, 3);
-        MergePanel panel;
-        ASSERT_TRUE(panel.LoadMSprite(f.state, file));
-        panel.MergeMode_Click(f.state, kInterlacedCurrentFirst);
-        ResizeSprite(f.state, 8, 2);
-        MarkRows(f, false);
-        EXPECT_FALSE(panel.OkBttn_Click(f.state));
-        EXPECT_EQ(f.view.messages.back().title, kWarningTitle);
-        EXPECT_EQ(f.view.LastMessage(), "Interlaced mode isn't available for Sprites with missmatching height!");
-        EXPECT_EQ(panel.MergeModeValue, kCurrentThenFile);
-        EXPECT_FALSE(panel.interlacedEnabled);
-        ASSERT_TRUE(panel.OkBttn_Click(f.state));
-        EXPECT_EQ(RowNames(f), "C0 C1 F0 F1 F2 ");
-    }
-}
-
-TEST(Merge, CommandAsksFirstAndACancelledFileDialogSaysNothing)
-{
     StateFixture f(8, 3);
-    f.state.preferences.PromptForErasure = true;
     MergePanel panel;
-    f.view.answers = {MessageAnswer::No};
-    EXPECT_FALSE(MergeSprite_Click(f.state, panel));
-    EXPECT_TRUE(f.view.openRequests.empty());
-
-    f.view.answers = {MessageAnswer::Yes};
-    EXPECT_FALSE(MergeSprite_Click(f.state, panel));
-    ASSERT_EQ(f.view.openRequests.size(), 1u);
-    EXPECT_EQ(f.view.openRequests[0].description, "Pixador Files (*.pxd)");
-    // The two questions and nothing else.
-    EXPECT_EQ(f.view.messages.size(), 2u);
+    ASSERT_TRUE(panel.LoadMSprite(f.state, WriteFile(dir, 8, 3)));
+    panel.MergeMode_Click(f.state, kInterlacedCurrentFirst);
+    // The dialog does not block the editor: heights that stopped matching fall back to the
+    // first arrangement, shown before it is applied.
+    ResizeSprite(f.state, 8, 2);
+    MarkRows(f, false);
+    EXPECT_FALSE(panel.OkBttn_Click(f.state));
+    EXPECT_EQ(f.view.messages.back().title, kWarningTitle);
+    EXPECT_EQ(f.view.LastMessage(), "Interlaced mode isn't available for Sprites with missmatching height!");
+    EXPECT_FALSE(panel.interlacedEnabled);
+    ASSERT_TRUE(panel.OkBttn_Click(f.state));
+    EXPECT_EQ(RowNames(f), "C0 C1 F0 F1 F2 ");
+    // Another width by now: nothing is merged.
+    ResizeSprite(f.state, 16, 2);
+    EXPECT_TRUE(panel.OkBttn_Click(f.state));
+    EXPECT_EQ(f.view.LastMessage(), "Sprite MUST Have same width as your current drawing!");
+    EXPECT_EQ(f.state.sprite.height, 2);
 }
 
 }  // namespace
