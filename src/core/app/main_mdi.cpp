@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "canvas/ui/drawing_commands.h"
+#include "compose/ui/compose_commands.h"
 #include "core/app/about_form.h"
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
@@ -69,6 +70,7 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     canvas_->ConnectMenu();
     drawing_->ConnectMenu();
     ConnectCodeCommands(*this, state_);
+    ConnectComposeCommands(*this, state_);
 }
 
 MainMDI::~MainMDI() = default;
