@@ -18,6 +18,7 @@
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
 #include "core/app/qt_editor_view.h"
+#include "core/app/sprite_commands.h"
 #include "core/ui/twips.h"
 #include "core/document_commands.h"
 #include "core/editor_state.h"
@@ -66,6 +67,7 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     canvas_->ConnectMenu();
     drawing_->ConnectMenu();
     ConnectCodeCommands(*this, state_);
+    ConnectSpriteCommands(*this, *area_, state_);
 }
 
 MainMDI::~MainMDI() = default;
