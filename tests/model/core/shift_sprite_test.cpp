@@ -65,7 +65,6 @@ TEST(ShiftSprite, TypedAmountsBeyondTheSideAreResetWithTheirMessage)
         EXPECT_EQ(*fixed, "0");
         ASSERT_EQ(f.view.messages.size(), 1u);
         EXPECT_EQ(f.view.messages[0].text, c.x ? kShiftWidthMessage : kShiftHeightMessage);
-        EXPECT_EQ(f.view.messages[0].title, "Error!!! Run for your lives!!");
         EXPECT_EQ(f.view.messages[0].icon, MessageIcon::Critical);
     }
 }

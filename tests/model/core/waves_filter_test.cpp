@@ -80,11 +80,5 @@ TEST(WavesFilter, RefusedNumbersAndUnknownAxisChangeNothing)
     }
 }
 
-TEST(WavesFilter, MagnitudeOfferedIsAnEighthOfTheHeight)
-{
-    StateFixture f(8, 23);
-    EXPECT_EQ(InitialMagnitude(f.state), "2");
-}
-
 }  // namespace
 }  // namespace pixador
