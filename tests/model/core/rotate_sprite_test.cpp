@@ -50,7 +50,7 @@ TEST(RotateSprite, TurnsPadWithWhiteAndDropRowsPastThirtyTwo)
     }
 }
 
-TEST(RotateSprite, FourTurnsOrATurnAndBackRestoreSquareLegalSizes)
+TEST(RotateSprite, FourTurnsRestoreLegalSizes)
 {
     for (const int w : {8, 16, 32}) {
         for (const int h : {8, 16, 32}) {
@@ -58,9 +58,6 @@ TEST(RotateSprite, FourTurnsOrATurnAndBackRestoreSquareLegalSizes)
             f.Scribble(w * h);
             const Grid old = Levels(f);
             for (int i = 0; i < 4; ++i) RotateClockwise(f.state);
-            EXPECT_EQ(Levels(f), old) << w << "x" << h;
-            RotateCounterClockwise(f.state);
-            RotateClockwise(f.state);
             EXPECT_EQ(Levels(f), old) << w << "x" << h;
         }
     }
