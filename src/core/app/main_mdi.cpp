@@ -20,6 +20,7 @@
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
 #include "core/app/qt_editor_view.h"
+#include "core/app/sprite_commands.h"
 #include "core/ui/twips.h"
 #include "core/document_commands.h"
 #include "core/editor_state.h"
@@ -71,6 +72,7 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     drawing_->ConnectMenu();
     ConnectCodeCommands(*this, state_);
     ConnectComposeCommands(*this, state_);
+    ConnectSpriteCommands(*this, *area_, state_);
 }
 
 MainMDI::~MainMDI() = default;

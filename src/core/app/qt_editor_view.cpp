@@ -189,7 +189,7 @@ ClockTime QtEditorView::Now()
 {
     const QDateTime now = QDateTime::currentDateTime();
     return {now.date().year(), now.date().month(), now.date().day(),
-            now.time().hour(), now.time().minute(), now.time().second()};
+            now.time().hour(), now.time().minute(), now.time().second(), now.time().msec()};
 }
 
 }  // namespace pixador
