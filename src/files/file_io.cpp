@@ -69,10 +69,18 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     if (path.empty()) return false;
     // Unique among this program's writes and unlikely to meet another running editor's.
     static std::atomic<unsigned> counter{std::random_device{}()};
-    const fs::path target = ToPath(path);
+    std::error_code ec;
+    // A link is written through: the file it names is replaced, the link stays.
+    fs::path target = ToPath(path);
+    if (fs::is_symlink(target, ec)) target = fs::weakly_canonical(target, ec);
+    if (ec) return false;
+    // A read-only file is refused, not replaced; a replaced file keeps its permissions.
+    const fs::file_status old = fs::status(target, ec);
+    const bool replacing = fs::exists(old);
+    constexpr fs::perms kWriteBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (replacing && (old.permissions() & kWriteBits) == fs::perms::none) return false;
     fs::path temp = target;
     temp += ".pxtmp" + std::to_string(counter++);
-    std::error_code ec;
     {
         FileHandle out = OpenFile(temp, "wb");
         if (!out) return false;
@@ -83,6 +91,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
             return false;
         }
     }
+    if (replacing) fs::permissions(temp, old.permissions(), ec);
     fs::rename(temp, target, ec);
     if (ec) {
         fs::remove(temp, ec);
