@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "canvas/ui/drawing_commands.h"
+#include "compose/ui/bitmap_commands.h"
 #include "core/app/about_form.h"
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
@@ -23,6 +24,7 @@
 #include "core/editor_state.h"
 #include "core/history.h"
 #include "core/prompts.h"
+#include "files/ui/bmp_export_form.h"
 #include "files/ui/code_commands.h"
 
 namespace pixador {
@@ -66,6 +68,8 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     canvas_->ConnectMenu();
     drawing_->ConnectMenu();
     ConnectCodeCommands(*this, state_);
+    ConnectBitmapCommands(*this, state_);
+    ConnectBitmapExport(*this, state_, view);
 }
 
 MainMDI::~MainMDI() = default;
