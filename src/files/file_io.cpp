@@ -72,8 +72,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     std::error_code ec;
     // A link is written through: the file it names is replaced, the link stays.
     fs::path target = ToPath(path);
-    if (fs::is_symlink(target, ec)) target = fs::weakly_canonical(target, ec);
-    if (ec) return false;
+    if (fs::is_symlink(fs::symlink_status(target, ec))) {
+        target = fs::weakly_canonical(target, ec);
+        if (ec) return false;
+    }
     // A read-only file is refused, not replaced; a replaced file keeps its permissions.
     const fs::file_status old = fs::status(target, ec);
     const bool replacing = fs::exists(old);
