@@ -8,7 +8,7 @@
 
 #include "compose/bitmap_import.h"
 #include "compose/ui/bmp_import.h"
-#include "core/app/qt_text.h"
+#include "core/ui/qt_text.h"
 
 namespace pixador {
 

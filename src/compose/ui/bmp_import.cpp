@@ -16,19 +16,14 @@
 #include <QVBoxLayout>
 
 #include "compose/map_export.h"
-#include "core/app/qt_text.h"
 #include "core/editor_state.h"
+#include "core/ui/dialog_keys.h"
+#include "core/ui/named.h"
+#include "core/ui/qt_text.h"
 
 namespace pixador {
 
 namespace {
-
-template <typename W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 int ButtonsOf(Qt::MouseButtons buttons)
 {
@@ -192,6 +187,9 @@ BMPImport::BMPImport(EditorState& state, BitmapImage image, QWidget* parent)
     outer->addLayout(side, 0, 1);
     outer->addLayout(buttons, 1, 0, 1, 2);
     outer->addWidget(mFrame_, 2, 0, 1, 2);
+
+    AnswerKeys(*this, ok, cancel);
+    KeepAllOneLine(*this);
 
     // Form_Load: the picture in gray, the first capture, the map labels.
     PaintBitmapPreview();

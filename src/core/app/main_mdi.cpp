@@ -69,7 +69,7 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     drawing_->ConnectMenu();
     ConnectCodeCommands(*this, state_);
     ConnectBitmapCommands(*this, state_);
-    ConnectBitmapExport(*this, state_, view);
+    ConnectBitmapExport(*this, state_, [&view] { return view.CanvasPicture(); });
 }
 
 MainMDI::~MainMDI() = default;

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/app/qt_editor_view.h"
-#include "core/app/qt_text.h"
+#include "core/ui/dialog_keys.h"
+#include "core/ui/qt_text.h"
 #include "files/bmp_export.h"
 
 namespace pixador {
@@ -60,6 +60,9 @@ BMPExport::BMPExport(EditorState& state, CanvasPictureSource picture, QWidget* p
     outer->addLayout(pathRow);
     outer->addLayout(buttons);
 
+    AnswerKeys(*this, ok, cancel);
+    KeepOneLine(*path_);
+
     connect(path_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (const auto fixed = BMPExportFile_Change(text.toStdString())) path_->setText(ToQString(*fixed));
     });
@@ -95,13 +98,12 @@ BMPExport* ShowBMPExport(QMdiArea& area, EditorState& state, CanvasPictureSource
     return form;
 }
 
-void ConnectBitmapExport(QMainWindow& main, EditorState& state, QtEditorView& view)
+void ConnectBitmapExport(QMainWindow& main, EditorState& state, CanvasPictureSource picture)
 {
     QAction* action = main.findChild<QAction*>("ExportBMP");
     if (!action) return;
-    QObject::connect(action, &QAction::triggered, &main, [&main, &state, &view] {
-        if (QMdiArea* area = main.findChild<QMdiArea*>())
-            ShowBMPExport(*area, state, [&view] { return view.CanvasPicture(); });
+    QObject::connect(action, &QAction::triggered, &main, [&main, &state, picture] {
+        if (QMdiArea* area = main.findChild<QMdiArea*>()) ShowBMPExport(*area, state, picture);
     });
     action->setEnabled(true);
 }

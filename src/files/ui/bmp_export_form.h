@@ -13,7 +13,6 @@ class QMdiArea;
 namespace pixador {
 
 struct EditorState;
-class QtEditorView;
 
 // The picture to save, asked for when Export is pressed.
 using CanvasPictureSource = std::function<QImage()>;
@@ -36,7 +35,7 @@ private:
 BMPExport* ShowBMPExport(QMdiArea& area, EditorState& state, CanvasPictureSource picture);
 
 // Connects and enables ExportBMP, found by objectName in main's menu bar; the dialog saves the
-// canvas picture that view paints.
-void ConnectBitmapExport(QMainWindow& main, EditorState& state, QtEditorView& view);
+// picture the source gives (the canvas's).
+void ConnectBitmapExport(QMainWindow& main, EditorState& state, CanvasPictureSource picture);
 
 }  // namespace pixador
