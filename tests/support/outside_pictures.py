@@ -85,7 +85,7 @@ def gray_of(r, g, b, a):
 
 def gray_values(path):
     im = Image.open(path)
-    if im.mode == "I;16":
+    if im.mode in ("I;16", "I"):
         # 16-bit gray keeps its top byte, as 8-bit readers reduce it.
         values = [v >> 8 for v in im.getdata()]
         return im.size, bytes(values)
