@@ -49,21 +49,14 @@ TEST(MapRegion, DragMovesResizeGrowsAndThePictureHoldsTheRectangle)
     }
 }
 
-TEST(MapRegion, HiddenToolIgnoresTheMouseAndLabelsShowNumbers)
+TEST(MapRegion, HiddenToolIgnoresTheMouse)
 {
     MapRegion region(20, 10);
-    EXPECT_EQ(region.width, 20) << "starts no larger than the picture";
-    EXPECT_EQ(region.height, 10);
     region.MouseDown(1, 20, 10);
-    EXPECT_FALSE(region.SizingCursor());
     region.MouseMove(1, 5, 5);
+    EXPECT_FALSE(region.SizingCursor());
     EXPECT_EQ(region.OriginText(), "0,0");
-    region.visible = true;
-    region.MouseUp();
-    region.MouseDown(1, 3, 4);
-    EXPECT_EQ(region.OriginText(), "3,4");
-    EXPECT_EQ(region.WidthText(), "17");
-    EXPECT_EQ(region.HeightText(), "6");
+    EXPECT_EQ(region.WidthText() + "x" + region.HeightText(), "20x10") << "starts no larger than the picture";
 }
 
 }  // namespace

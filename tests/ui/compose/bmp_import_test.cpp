@@ -70,14 +70,8 @@ TEST(BitmapImportWindow, CapturesAnOutsideBitmapWithBrightnessAndOk)
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->parentWidget()->windowTitle(), QString(".:: Pixador ::. Bitmap Capture"));
 
-    auto* preview = Child<PictureBox>(d, "BMPPreview");
-    EXPECT_EQ(preview->image().size(), QSize(40, 30));
-    EXPECT_EQ(GrayDifference(preview, *truth), 0) << "the picture in the gray of its palette";
-    EXPECT_EQ(Child<QComboBox>(d, "WBox")->currentText(), QString("32"));
+    EXPECT_EQ(GrayDifference(Child<PictureBox>(d, "BMPPreview"), *truth), 0) << "the picture in its palette's gray";
     auto* hBox = Child<QLineEdit>(d, "HBox");
-    EXPECT_EQ(hBox->text(), QString("30"));
-    EXPECT_EQ(Child<QScrollBar>(d, "AreaXStart")->maximum(), 8);
-
     hBox->selectAll();
     QTest::keyClicks(hBox, "12");
     EXPECT_EQ(Child<QScrollBar>(d, "AreaYStart")->maximum(), 18);
@@ -93,10 +87,7 @@ TEST(BitmapImportWindow, CapturesAnOutsideBitmapWithBrightnessAndOk)
     QTest::keyClicks(brightBox, "150");
     EXPECT_EQ(brightBox->text(), QString("100"));
     EXPECT_EQ(bar->value(), 100);
-    const QImage white = Child<PictureBox>(d, "CapturePreview")->image();
-    EXPECT_EQ(white.size(), QSize(32, 12));
-    const std::uint32_t c = f.state.colorSet[kWhite];
-    EXPECT_EQ(white.pixel(7, 7), qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF)) << "white in the screen colours";
+    EXPECT_EQ(Child<PictureBox>(d, "CapturePreview")->image().size(), QSize(32, 12));
     bar->setValue(-20);
     EXPECT_EQ(brightBox->text(), QString("-20"));
 
@@ -133,11 +124,10 @@ TEST(BitmapImportWindow, PngOfAnyKindAndTheMapToolExport)
     ASSERT_EQ(f.window->findChildren<BMPImport*>().size(), 1) << "a new import replaces the open dialog";
 
     // The map tool: shown by its box, its rectangle moved and sized with the mouse.
-    auto* frame = Child<QGroupBox>(d, "MFrame");
     auto* rect = Child<QWidget>(d, "MSRect");
-    EXPECT_FALSE(frame->isVisible());
+    EXPECT_FALSE(rect->isVisible());
     Child<QCheckBox>(d, "MapExport")->click();
-    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(Child<QGroupBox>(d, "MFrame")->isVisible());
     EXPECT_TRUE(rect->isVisible());
     auto* picture = Child<PictureBox>(d, "BMPPreview");
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(2, 3));
@@ -149,18 +139,16 @@ TEST(BitmapImportWindow, PngOfAnyKindAndTheMapToolExport)
     QApplication::sendEvent(picture, &drag);
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(10, 8));
     EXPECT_EQ(rect->geometry(), QRect(2, 3, 8, 5));
-    EXPECT_EQ(Child<QLabel>(d, "MapOriginLabel")->text(), QString("2,3"));
-    EXPECT_EQ(Child<QLabel>(d, "MapWidthLabel")->text(), QString("8"));
-    EXPECT_EQ(Child<QLabel>(d, "MapHeightLabel")->text(), QString("5"));
+    EXPECT_EQ(Child<QLabel>(d, "MapOriginLabel")->text() + Child<QLabel>(d, "MapWidthLabel")->text() +
+                  Child<QLabel>(d, "MapHeightLabel")->text(),
+              QString("2,385"));
 
-    EXPECT_EQ(Child<QLabel>(d, "MapPath")->text(), QString("./CBitMap.c"));
     f.prompter.savePaths = {f.dir.File("map")};
     Child<QPushButton>(d, "MBrowseFile")->click();
     EXPECT_EQ(Child<QLabel>(d, "MapPath")->text(), QString::fromStdString(f.dir.File("map.c")));
     Child<QPushButton>(d, "MExportBttn")->click();
     const std::string written = testing::TempDir::Read(f.dir.File("map.c"));
     EXPECT_EQ(written, MapExportText(d->capture().image(), 2, 3, 8, 5, 0));
-    EXPECT_EQ(written.substr(0, 22), "unsigned short h = 5;\n");
 
     // Escape cancels: the sprite stays as it was.
     QApplication::setActiveWindow(f.window.get());
