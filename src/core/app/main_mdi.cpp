@@ -16,6 +16,7 @@
 
 #include "canvas/ui/drawing_commands.h"
 #include "compose/ui/compose_commands.h"
+#include "compose/ui/bitmap_commands.h"
 #include "core/app/about_form.h"
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
@@ -26,6 +27,7 @@
 #include "core/editor_state.h"
 #include "core/history.h"
 #include "core/prompts.h"
+#include "files/ui/bmp_export_form.h"
 #include "files/ui/code_commands.h"
 
 namespace pixador {
@@ -73,6 +75,8 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     ConnectCodeCommands(*this, state_);
     ConnectComposeCommands(*this, state_);
     ConnectSpriteCommands(*this, *area_, state_);
+    ConnectBitmapCommands(*this, state_);
+    ConnectBitmapExport(*this, state_, [&view] { return view.CanvasPicture(); });
 }
 
 MainMDI::~MainMDI() = default;

@@ -176,7 +176,7 @@ std::string QtEditorView::ClipboardText()
 
 void QtEditorView::CopyCanvasImageToClipboard()
 {
-    if (canvas_) QApplication::clipboard()->setImage(canvas_->Picture());
+    if (canvas_) QApplication::clipboard()->setImage(CanvasPicture());
 }
 
 bool QtEditorView::OpenDocument(const std::string& path)
