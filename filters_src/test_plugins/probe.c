@@ -9,7 +9,11 @@
 #ifndef PROBE_NO_NAME
 PXD_EXTERN_C PXD_EXPORT void PXD_CALL getname(char* name)
 {
+#ifdef PROBE_NAME_ONLY
+    strcpy(name, "Bare probe");
+#else
     strcpy(name, "Probe");
+#endif
 }
 #endif
 
