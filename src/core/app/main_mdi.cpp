@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "canvas/ui/drawing_commands.h"
+#include "compose/ui/plugin_commands.h"
 #include "core/app/about_form.h"
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
@@ -66,6 +67,7 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     canvas_->ConnectMenu();
     drawing_->ConnectMenu();
     ConnectCodeCommands(*this, state_);
+    ConnectPlugInCommands(*this, state_);
 }
 
 MainMDI::~MainMDI() = default;
