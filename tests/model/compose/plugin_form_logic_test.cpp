@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/history.h"
+#include "model/files/host_c_compiler.h"
 #include "core/prompts.h"
 #include "model/compose/plugin_fixture.h"
 #include "support/state_fixture.h"
@@ -144,6 +145,34 @@ TEST(PlugInForm, NothingToApplyWithoutPlugInsOrPlugrun)
     ASSERT_EQ(f.view.messages.size(), 1u);
     EXPECT_EQ(f.view.messages[0].text, "Error while trying to load " + bare.File(PlugRunFileName()) +
                                            "!!\r\nPlug-ins cannot run without it.");
+}
+
+// The authors' README: its example, built with its one command, is listed and works.
+TEST(PlugInForm, ReadmeExampleBuiltByHandIsListedAndApplies)
+{
+    if (!testing::HostCCompilerAvailable()) GTEST_SKIP() << "no host C compiler";
+    const std::string readme = testing::TempDir::Read(std::string(PIXADOR_SOURCE_DIR) + "/filters_src/filterlib/README.md");
+    const auto block = [&](const std::string& fence) {
+        const std::size_t start = readme.find(fence + "\n") + fence.size() + 1;
+        return readme.substr(start, readme.find("```", start) - start);
+    };
+    std::string command = block("```sh");
+    const std::string target = "/path/to/pixador/filters/invert.so";
+    ProgramFolder folder;
+    command.replace(command.find(target), target.size(), folder.Filter("invert.so"));
+    testing::TempDir work;
+    testing::TempDir::Write(work.File("invert.c"), block("```c"));
+    ASSERT_EQ(std::system(("cd '" + work.str() + "' && PXD='" PIXADOR_SOURCE_DIR "/filters_src'; " + command).c_str()), 0);
+
+    testing::StateFixture f(8, 1);
+    SetPixel(f.state, 0, 0, kLightGray);
+    PlugRunLibrary plugrun(folder.dir.str());
+    PlugInFormLogic form(f.state, plugrun, folder.dir.str());
+    form.Form_Load();
+    EXPECT_EQ(form.plugInList, Strings{"Invert"});
+    form.SParaVal_Change("2");
+    EXPECT_TRUE(form.ApplyFilter_Click());
+    EXPECT_EQ(f.Row(0), (std::vector<int>{2, 0, 3, 0, 3, 0, 3, 0}));
 }
 
 }  // namespace
