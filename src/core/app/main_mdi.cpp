@@ -8,12 +8,14 @@
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QLabel>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
 #include <QUrl>
 
 #include "canvas/ui/drawing_commands.h"
+#include "compose/ui/compose_commands.h"
 #include "compose/ui/plugin_commands.h"
 #include "core/app/about_form.h"
 #include "core/app/canvas_commands.h"
@@ -59,7 +61,9 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     area_->setBackground(QColor(0x80, 0x80, 0x80));
     setCentralWidget(area_);
     statusBar()->setObjectName("StatusBar");
-    statusBar()->showMessage("Ready");
+    auto* status = new QLabel("Ready", statusBar());
+    status->setObjectName("StatusText");
+    statusBar()->addWidget(status, 1);
 
     canvas_ = std::make_unique<CanvasCommands>(*this, *area_, state_, view);
     drawing_ = std::make_unique<DrawingCommands>(*this, *area_, state_, view);
@@ -67,10 +71,22 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     canvas_->ConnectMenu();
     drawing_->ConnectMenu();
     ConnectCodeCommands(*this, state_);
+    ConnectComposeCommands(*this, state_);
     ConnectPlugInCommands(*this, state_);
 }
 
 MainMDI::~MainMDI() = default;
+
+void MainMDI::changeEvent(QEvent* event)
+{
+    // QMdiArea appends " - [child]" while a child is maximised; the caption stays the model's.
+    if (event->type() == QEvent::WindowTitleChange) {
+        const QVariant caption = property("caption");
+        const QString wanted = caption.isValid() ? caption.toString() : QString(kBanner);
+        if (windowTitle() != wanted) setWindowTitle(wanted);
+    }
+    QMainWindow::changeEvent(event);
+}
 
 void MainMDI::ConnectDocumentCommands()
 {
@@ -141,11 +157,12 @@ void MainMDI::PlaceWindows(const WindowLayout& l)
     const auto inside = [&](int left, int top) {
         return QPoint(std::clamp(t.ToPixelsX(left), 0, room.width() - 40), std::clamp(t.ToPixelsY(top), 0, room.height() - 40));
     };
-    // Tool windows are larger here than the stored twips expect; one that would cover another
-    // moves below it, and the canvas moves right of any tool window it would cover.
+    // The default positions were made for smaller tool windows: without a file, one that would
+    // cover another moves below it, and the canvas moves right of any tool window it would cover.
+    // The user's own arrangement is placed exactly as stored.
     std::vector<QRect> placed;
-    const auto clear = [&placed](QRect r, bool sideways) {
-        for (bool moved = true; moved;) {
+    const auto clear = [&placed, &l](QRect r, bool sideways) {
+        for (bool moved = !l.stored; moved;) {
             moved = false;
             for (const QRect& other : placed) {
                 if (!r.intersects(other)) continue;

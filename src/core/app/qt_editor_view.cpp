@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QFileDialog>
 #include <QMainWindow>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -103,12 +104,17 @@ void QtEditorView::SetCommandCaption(std::string_view name, int index, const std
 
 void QtEditorView::SetCaption(const std::string& caption)
 {
-    if (main_) main_->setWindowTitle(ToQString(caption));
+    if (!main_) return;
+    // The main window keeps this caption whatever its MDI area appends for a maximised child.
+    main_->setProperty("caption", ToQString(caption));
+    main_->setWindowTitle(ToQString(caption));
 }
 
 void QtEditorView::SetStatusText(const std::string& text)
 {
-    if (main_) main_->statusBar()->showMessage(ToQString(text));
+    // A permanent label: menu hovers show their tips over it without erasing it.
+    if (!main_) return;
+    if (auto* label = main_->statusBar()->findChild<QLabel*>("StatusText")) label->setText(ToQString(text));
 }
 
 MessageAnswer QtPrompter::ShowMessage(QWidget* owner, const MessageRequest& request)

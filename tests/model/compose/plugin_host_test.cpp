@@ -153,15 +153,5 @@ TEST(PlugInFiles, WorkingRectangleIsTheActiveAreaInsideTheSprite)
     }
 }
 
-TEST(PlugRunLibrary, MissingLibraryIsReportedAndRetried)
-{
-    TempDir dir;
-    PlugRunLibrary library(dir.str());
-    EXPECT_EQ(library.Exports(), nullptr);
-    EXPECT_NE(library.Problem().find(dir.File(PlugRunFileName())), std::string::npos);
-    std::filesystem::create_symlink(BinDir() + "/" + PlugRunFileName(), dir.File(PlugRunFileName()));
-    EXPECT_NE(library.Exports(), nullptr);
-}
-
 }  // namespace
 }  // namespace pixador
