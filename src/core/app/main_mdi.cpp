@@ -17,6 +17,7 @@
 #include "canvas/ui/drawing_commands.h"
 #include "compose/ui/compose_commands.h"
 #include "compose/ui/bitmap_commands.h"
+#include "compose/ui/plugin_commands.h"
 #include "core/app/about_form.h"
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
@@ -77,6 +78,7 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     ConnectSpriteCommands(*this, *area_, state_);
     ConnectBitmapCommands(*this, state_);
     ConnectBitmapExport(*this, state_, [&view] { return view.CanvasPicture(); });
+    ConnectPlugInCommands(*this, state_);
 }
 
 MainMDI::~MainMDI() = default;
