@@ -20,6 +20,7 @@
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/screen_color.h"
 
 namespace pixador {
 
@@ -288,7 +289,7 @@ void BMPImport::ShowCapture()
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const std::uint32_t c = colors[static_cast<std::size_t>(y) * w + x];
-            line[x] = qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+            line[x] = ToRgb(c);
         }
     }
     capturePreview_->SetImage(std::move(picture));

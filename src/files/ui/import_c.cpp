@@ -19,15 +19,11 @@
 #include "core/ui/qt_text.h"
 #include "core/editor_state.h"
 #include "core/sprite.h"
+#include "core/ui/screen_color.h"
 
 namespace pixador {
 
 namespace {
-
-QRgb ToRgb(std::uint32_t bgr)
-{
-    return qRgb(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
-}
 
 }  // namespace
 
