@@ -158,7 +158,7 @@ public:
         outer->addLayout(buttons);
 
         Form_Load();
-        resize(BothPagesSize());
+        setMinimumSize(BothPagesSize());
         connect(pages_, &QTabBar::currentChanged, this, [this] { ConfPages_Click(); });
         connect(defH_, &QLineEdit::textEdited, this, [this](const QString& t) {
             if (auto fixed = DefH_Change(t.toStdString())) defH_->setText(QString::fromStdString(*fixed));

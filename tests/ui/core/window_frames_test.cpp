@@ -58,6 +58,17 @@ TEST(WindowFrames, PreviewShowsItsWholePictureAtEveryZoomAndAfterNew)
     }
     ResizeSprite(f.state, 32, 40);
     ExpectWholePicture(form, "after 32x40");
+
+    // Tool windows are as small as their controls allow and show their whole caption.
+    for (const char* title : {"Zoom", "Tools", "Color", "Pen Size"}) {
+        QMdiSubWindow* tool = nullptr;
+        for (QMdiSubWindow* sub : f.window->MdiArea()->subWindowList())
+            if (sub->windowTitle() == title) tool = sub;
+        ASSERT_NE(tool, nullptr) << title;
+        EXPECT_LE(tool->height(), tool->widget()->sizeHint().height() + 60) << title;
+        EXPECT_LE(tool->width(), std::max(tool->widget()->sizeHint().width(), 200) + 40) << title;
+        EXPECT_GE(tool->width(), QFontMetrics(tool->font()).horizontalAdvance(title)) << title;
+    }
 }
 
 TEST(WindowFrames, ReadyStaysWhenMenusShowTheirTipsAndTheTitleIgnoresMaximisedChildren)
