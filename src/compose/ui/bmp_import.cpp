@@ -21,6 +21,7 @@
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
 #include "core/ui/screen_color.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -319,21 +320,14 @@ void BMPImport::MapExport_Click()
 
 void BMPImport::CloseWindow()
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) window->close();
-    else close();
+    CloseDialogWindow(*this);
 }
 
 BMPImport* ShowBMPImport(QMdiArea& area, EditorState& state, BitmapImage image)
 {
-    for (QMdiSubWindow* w : area.subWindowList())
-        if (qobject_cast<BMPImport*>(w->widget())) w->close();
+    CloseDialogsOf<BMPImport>(area);
     auto* form = new BMPImport(state, std::move(image));
-    QMdiSubWindow* window = area.addSubWindow(form, Qt::Dialog);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(form->windowTitle());
-    window->adjustSize();
-    window->show();
-    area.setActiveSubWindow(window);
+    ShowDialogWindow(area, form, form->windowTitle());
     return form;
 }
 

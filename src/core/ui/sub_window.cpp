@@ -36,6 +36,23 @@ QMdiSubWindow* AddFixedSubWindow(QMdiArea& area, QWidget* content, const QString
     return sub;
 }
 
+QMdiSubWindow* ShowDialogWindow(QMdiArea& area, QWidget* dialog, const QString& title)
+{
+    QMdiSubWindow* sub = area.addSubWindow(dialog, Qt::Dialog);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(title);
+    FitSubWindow(*dialog);
+    sub->show();
+    area.setActiveSubWindow(sub);
+    return sub;
+}
+
+void CloseDialogWindow(QWidget& dialog)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(dialog.parentWidget())) sub->close();
+    else dialog.close();
+}
+
 void FitSubWindow(QWidget& content)
 {
     auto* sub = qobject_cast<QMdiSubWindow*>(content.parentWidget());

@@ -20,6 +20,7 @@
 #include "core/editor_state.h"
 #include "core/sprite.h"
 #include "core/ui/screen_color.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -171,22 +172,14 @@ void ImportC::ShowPanel()
 
 void ImportC::CloseWindow()
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        window->close();
-    else
-        close();
+    CloseDialogWindow(*this);
 }
 
 ImportC* ShowImportC(QMdiArea& area, EditorState& state, std::vector<FoundArray> arrays)
 {
-    for (QMdiSubWindow* w : area.subWindowList())
-        if (qobject_cast<ImportC*>(w->widget())) w->close();
+    CloseDialogsOf<ImportC>(area);
     auto* form = new ImportC(state, std::move(arrays));
-    QMdiSubWindow* window = area.addSubWindow(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle("C Import Panel");
-    window->show();
-    area.setActiveSubWindow(window);
+    ShowDialogWindow(area, form, "C Import Panel");
     return form;
 }
 
