@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "compose/ui/planes_preview.h"
+#include "core/ui/planes_preview.h"
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"

@@ -9,7 +9,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "compose/ui/planes_preview.h"
+#include "core/ui/planes_preview.h"
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/sub_window.h"

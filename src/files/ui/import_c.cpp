@@ -16,6 +16,7 @@
 
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
+#include "core/ui/planes_preview.h"
 #include "core/ui/qt_text.h"
 #include "core/editor_state.h"
 #include "core/sprite.h"
@@ -27,29 +28,6 @@ namespace pixador {
 namespace {
 
 }  // namespace
-
-ImportPreview::ImportPreview(QWidget* parent) : QWidget(parent)
-{
-    setObjectName("CImpPrev");
-    setFixedSize(0, 0);
-}
-
-void ImportPreview::Show(const EditorState& state, const PlaneBuffer& planes)
-{
-    setFixedSize(planes.width(), planes.height());
-    image_ = QImage(planes.width(), planes.height(), QImage::Format_RGB32);
-    image_.fill(ToRgb(LevelToColor(state, kWhite)));
-    for (int x = 0; x < planes.width(); ++x)
-        for (int y = 0; y < planes.height(); ++y)
-            image_.setPixel(x, y, ToRgb(PlanesToColor(state, planes.at(0, x, y), planes.at(1, x, y))));
-    update();
-}
-
-void ImportPreview::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, image_);
-}
 
 ImportC::ImportC(EditorState& state, std::vector<FoundArray> arrays, QWidget* parent)
     : QWidget(parent), state_(state), panel_(std::move(arrays))
@@ -84,7 +62,7 @@ ImportC::ImportC(EditorState& state, std::vector<FoundArray> arrays, QWidget* pa
     (new QVBoxLayout(aFrame))->addWidget(arrayList_);
 
     auto* previewFrame = Named(new QGroupBox("Preview"), "PreviewFrame");
-    preview_ = new ImportPreview;
+    preview_ = Named(new PlanesPreview, "CImpPrev");
     auto* previewLayout = new QVBoxLayout(previewFrame);
     previewLayout->addWidget(preview_, 0, Qt::AlignCenter);
 

@@ -1,4 +1,4 @@
-#include "compose/ui/planes_preview.h"
+#include "core/ui/planes_preview.h"
 
 #include <QPainter>
 
