@@ -58,20 +58,15 @@ public:
                 [this](int value) { box_->setText(ToQString(NoisePercentage_Change(value))); });
         connect(apply, &QPushButton::clicked, this, [this] {
             NoiseApplyBttn_Click(state_, bar_->value());
-            CloseWindow();
+            CloseDialogWindow(*this);
         });
-        connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        connect(cancel, &QPushButton::clicked, this, [this] { CloseDialogWindow(*this); });
         setFocusProxy(box_);
         AnswerKeys(*this, apply, cancel);
         KeepAllOneLine(*this);
     }
 
 private:
-    void CloseWindow()
-    {
-        CloseDialogWindow(*this);
-    }
-
     EditorState& state_;
     QLineEdit* box_;
     QScrollBar* bar_;

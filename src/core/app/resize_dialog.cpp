@@ -61,19 +61,14 @@ public:
             if (const auto fixed = HeightBox_Change(text.toStdString())) height_->setText(QString::fromStdString(*fixed));
         });
         connect(apply, &QPushButton::clicked, this, [this] {
-            if (ApplyResize_Click(state_, mode_, width_->currentIndex(), height_->text().toStdString())) CloseWindow();
+            if (ApplyResize_Click(state_, mode_, width_->currentIndex(), height_->text().toStdString())) CloseDialogWindow(*this);
         });
-        connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        connect(cancel, &QPushButton::clicked, this, [this] { CloseDialogWindow(*this); });
         AnswerKeys(*this, apply, cancel);
         KeepAllOneLine(*this);
     }
 
 private:
-    void CloseWindow()
-    {
-        CloseDialogWindow(*this);
-    }
-
     EditorState& state_;
     SizeMode mode_;
     QComboBox* width_;

@@ -53,20 +53,15 @@ public:
         });
         connect(ok, &QPushButton::clicked, this, [this] {
             OkShift_Click(state_, xShift_->text().toStdString(), yShift_->text().toStdString());
-            CloseWindow();
+            CloseDialogWindow(*this);
         });
-        connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        connect(cancel, &QPushButton::clicked, this, [this] { CloseDialogWindow(*this); });
         setFocusProxy(xShift_);
         AnswerKeys(*this, ok, cancel);
         KeepAllOneLine(*this);
     }
 
 private:
-    void CloseWindow()
-    {
-        CloseDialogWindow(*this);
-    }
-
     EditorState& state_;
     QLineEdit* xShift_;
     QLineEdit* yShift_;
