@@ -19,15 +19,12 @@
 #include "core/ui/qt_text.h"
 #include "core/editor_state.h"
 #include "core/sprite.h"
+#include "core/ui/screen_color.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
 namespace {
-
-QRgb ToRgb(std::uint32_t bgr)
-{
-    return qRgb(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
-}
 
 }  // namespace
 
@@ -175,22 +172,14 @@ void ImportC::ShowPanel()
 
 void ImportC::CloseWindow()
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        window->close();
-    else
-        close();
+    CloseDialogWindow(*this);
 }
 
 ImportC* ShowImportC(QMdiArea& area, EditorState& state, std::vector<FoundArray> arrays)
 {
-    for (QMdiSubWindow* w : area.subWindowList())
-        if (qobject_cast<ImportC*>(w->widget())) w->close();
+    CloseDialogsOf<ImportC>(area);
     auto* form = new ImportC(state, std::move(arrays));
-    QMdiSubWindow* window = area.addSubWindow(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle("C Import Panel");
-    window->show();
-    area.setActiveSubWindow(window);
+    ShowDialogWindow(area, form, "C Import Panel");
     return form;
 }
 
