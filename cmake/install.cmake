@@ -12,6 +12,9 @@ install(TARGETS ${PIXADOR_SAMPLE_PLUGINS} LIBRARY DESTINATION lib/pixador/filter
 install(FILES docs/manual.html DESTINATION share/doc/pixador)
 install(FILES data/pixador.desktop DESTINATION share/applications)
 install(FILES data/pixador.svg DESTINATION share/icons/hicolor/scalable/apps)
+foreach(size 16 32 48 64)
+    install(FILES data/pixador-${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME pixador.png)
+endforeach()
 install(FILES data/pixador-mime.xml DESTINATION share/mime/packages RENAME pixador.xml)
 
 set(CPACK_PACKAGE_NAME pixador)

@@ -16,6 +16,7 @@ shipped=(bin/Pixador lib/pixador/libplugrun.so share/doc/pixador/manual.html
          share/applications/pixador.desktop share/icons/hicolor/scalable/apps/pixador.svg
          share/mime/packages/pixador.xml)
 for p in outline checker gradient bw_dither; do shipped+=("lib/pixador/filters/$p.so"); done
+for n in 16 32 48 64; do shipped+=("share/icons/hicolor/${n}x$n/apps/pixador.png"); done
 [ -x "$build/bin/pxdtool" ] && shipped+=(bin/pxdtool)
 for f in "${shipped[@]}"; do [ -f "$prefix/$f" ] || fail "$f is not installed"; done
 extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(printf '%s\n' "${shipped[@]}" | sort))
