@@ -24,8 +24,8 @@ status=0
 python3 bench/bench_table.py "$out/bench.json" || status=$?
 
 echo
-if [ -x bench/pxdtool_vs_imagemagick.sh ]; then
-    bench/pxdtool_vs_imagemagick.sh
+if [ -f bench/pxdtool_vs_imagemagick.sh ]; then
+    bash bench/pxdtool_vs_imagemagick.sh
 else
     echo "pxdtool against ImageMagick: no ratio, bench/pxdtool_vs_imagemagick.sh is not in this tree yet."
 fi
