@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -26,6 +25,7 @@
 #include "core/app/menu_bar.h"
 #include "core/app/qt_editor_view.h"
 #include "core/app/sprite_commands.h"
+#include "core/ui/program_layout.h"
 #include "core/ui/twips.h"
 #include "core/document_commands.h"
 #include "core/editor_state.h"
@@ -125,7 +125,7 @@ void MainMDI::ConnectDocumentCommands()
     hook("RedoBttn", [this] { RedoBttn_Click(state_); });
     hook("ClearQABttn", [this] { ClearQABttn_Click(state_); });
     hook("HelpBttn", [this] {
-        HelpBttn_Click(state_, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString());
+        HelpBttn_Click(state_, ProgramLayout().manualDir);
     });
     hook("AboutBttn", [this] { ShowAbout(); });
     for (QAction* qa : findChildren<QAction*>("QA")) {
