@@ -11,7 +11,7 @@
 
 #include "canvas/canvas_layout.h"
 #include "canvas/drawing_tools.h"
-#include "core/app/twips.h"
+#include "core/ui/twips.h"
 #include "core/editor_state.h"
 #include "core/whole_sprite.h"
 

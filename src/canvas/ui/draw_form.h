@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "core/app/qt_editor_view.h"
+#include "core/ui/surfaces.h"
 
 class QFrame;
 class QScrollBar;

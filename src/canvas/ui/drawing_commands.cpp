@@ -12,7 +12,7 @@
 #include "canvas/tool_windows.h"
 #include "canvas/ui/preview_form.h"
 #include "canvas/ui/tool_windows_ui.h"
-#include "core/app/qt_editor_view.h"
+#include "core/ui/surfaces.h"
 #include "core/editor_state.h"
 #include "core/prompts.h"
 #include "core/whole_sprite.h"
@@ -20,11 +20,11 @@
 namespace pixador {
 
 struct DrawingCommands::Impl {
-    Impl(QMainWindow& m, QMdiArea& a, EditorState& s, QtEditorView& v) : main(m), area(a), state(s), view(v) {}
+    Impl(QMainWindow& m, QMdiArea& a, EditorState& s, SurfaceHost& v) : main(m), area(a), state(s), view(v) {}
     QMainWindow& main;
     QMdiArea& area;
     EditorState& state;
-    QtEditorView& view;
+    SurfaceHost& view;
     ToolBox* toolBox = nullptr;
     ColorTool* colorTool = nullptr;
     ZoomForm* zoomForm = nullptr;
@@ -81,7 +81,7 @@ struct DrawingCommands::Impl {
     }
 };
 
-DrawingCommands::DrawingCommands(QMainWindow& main, QMdiArea& area, EditorState& state, QtEditorView& view)
+DrawingCommands::DrawingCommands(QMainWindow& main, QMdiArea& area, EditorState& state, SurfaceHost& view)
     : impl_(std::make_unique<Impl>(main, area, state, view))
 {
     Impl& d = *impl_;

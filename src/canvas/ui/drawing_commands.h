@@ -11,14 +11,14 @@ class QWidget;
 namespace pixador {
 
 struct EditorState;
-class QtEditorView;
+class SurfaceHost;
 
 enum class ToolWindow { ZoomForm, ToolBox, ColorTool, PenSizeBox };
 
 class DrawingCommands {
 public:
     // Creates the four tool windows as children of area.
-    DrawingCommands(QMainWindow& main, QMdiArea& area, EditorState& state, QtEditorView& view);
+    DrawingCommands(QMainWindow& main, QMdiArea& area, EditorState& state, SurfaceHost& view);
     ~DrawingCommands();
 
     // The MDI child window of a tool window, for placing at start-up and storing at shutdown;

@@ -7,8 +7,8 @@
 #include <QPixmap>
 
 #include "canvas/tool_windows.h"
-#include "core/app/qt_text.h"
-#include "core/app/twips.h"
+#include "core/ui/qt_text.h"
+#include "core/ui/twips.h"
 #include "core/editor_state.h"
 #include "core/whole_sprite.h"
 

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "canvas/tool_windows.h"
-#include "core/app/qt_text.h"
+#include "core/ui/qt_text.h"
 #include "core/editor_state.h"
 
 namespace pixador {

@@ -8,7 +8,7 @@
 
 #include <QMainWindow>
 
-#include "core/app/qt_editor_view.h"
+#include "core/ui/surfaces.h"
 
 class QActionGroup;
 class QToolButton;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/ui/dialog_keys.h"
+
 namespace pixador {
 
 namespace {
@@ -88,7 +90,9 @@ void OpenAboutForm(QMdiArea& area)
     QMdiSubWindow* sub = area.addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(form->windowTitle());
-    QObject::connect(form->findChild<QPushButton*>("OkAbout"), &QPushButton::clicked, sub, &QWidget::close);
+    auto* ok = form->findChild<QPushButton*>("OkAbout");
+    QObject::connect(ok, &QPushButton::clicked, sub, &QWidget::close);
+    AnswerKeys(*form, ok, ok);
     sub->show();
 }
 

@@ -18,7 +18,7 @@
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
 #include "core/app/qt_editor_view.h"
-#include "core/app/twips.h"
+#include "core/ui/twips.h"
 #include "core/document_commands.h"
 #include "core/editor_state.h"
 #include "core/history.h"

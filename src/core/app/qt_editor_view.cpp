@@ -12,7 +12,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-#include "core/app/qt_text.h"
+#include "core/ui/qt_text.h"
 
 namespace pixador {
 

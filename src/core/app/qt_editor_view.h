@@ -10,30 +10,11 @@
 #include <vector>
 
 #include "core/editor_view.h"
+#include "core/ui/surfaces.h"
 
 class QWidget;
 
 namespace pixador {
-
-// Something else that shows the sprite and follows every paint (the preview windows).
-class PixelSurface {
-public:
-    virtual ~PixelSurface() = default;
-    virtual void PaintPixel(int x, int y) = 0;
-    virtual void Redraw() = 0;
-    // The sprite changed size.
-    virtual void SpriteResized() = 0;
-};
-
-// The canvas window: a surface that also carries the overlays, the tooltip and the picture.
-class CanvasSurface : public PixelSurface {
-public:
-    virtual void ShowOverlay(OverlayShape shape, const Overlay& overlay) = 0;
-    virtual void SetTooltip(const QString& text) = 0;
-    virtual void BackgroundChanged() = 0;
-    // The persistent picture: the visible view window at the current zoom, grid included.
-    virtual QImage Picture() const = 0;
-};
 
 // Message boxes and file dialogs; window tests put a scripted one in place of the real one.
 class Prompter {
@@ -52,15 +33,14 @@ public:
     std::string ShowSaveDialog(QWidget* owner, const FileDialogRequest& request) override;
 };
 
-class QtEditorView : public EditorView {
+class QtEditorView : public EditorView, public SurfaceHost {
 public:
     // Replaces the prompter (not owned); nullptr restores the real dialogs.
     void SetPrompter(Prompter* prompter) { prompter_ = prompter ? prompter : &qtPrompter_; }
 
-    void AttachCanvas(CanvasSurface* canvas) { canvas_ = canvas; }
-    // Surfaces are painted after the canvas, in the order they were added.
-    void AddSurface(PixelSurface* surface);
-    void RemoveSurface(PixelSurface* surface);
+    void AttachCanvas(CanvasSurface* canvas) override { canvas_ = canvas; }
+    void AddSurface(PixelSurface* surface) override;
+    void RemoveSurface(PixelSurface* surface) override;
 
     void Attach(QMainWindow* mainWindow) { main_ = mainWindow; }
 

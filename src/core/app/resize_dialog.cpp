@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/editor_state.h"
+#include "core/ui/dialog_keys.h"
 #include "core/size_dialog.h"
 
 namespace pixador {
@@ -45,7 +46,6 @@ public:
 
         auto* apply = new QPushButton("Apply", this);
         apply->setObjectName("ApplyResize");
-        apply->setDefault(true);
         auto* cancel = new QPushButton("Cancel", this);
         cancel->setObjectName("CancelResize");
         auto* buttons = new QHBoxLayout;
@@ -63,6 +63,8 @@ public:
             if (ApplyResize_Click(state_, mode_, width_->currentIndex(), height_->text().toStdString())) CloseWindow();
         });
         connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        AnswerKeys(*this, apply, cancel);
+        KeepAllOneLine(*this);
     }
 
 private:

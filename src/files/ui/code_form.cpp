@@ -5,8 +5,8 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 
-#include "core/app/qt_text.h"
-#include "core/app/twips.h"
+#include "core/ui/qt_text.h"
+#include "core/ui/twips.h"
 
 namespace pixador {
 

@@ -16,7 +16,9 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "core/app/qt_text.h"
+#include "core/ui/dialog_keys.h"
+#include "core/ui/named.h"
+#include "core/ui/qt_text.h"
 #include "core/editor_state.h"
 #include "core/text_helpers.h"
 #include "files/conf_guards.h"
@@ -25,14 +27,6 @@
 namespace pixador {
 
 namespace {
-
-template <typename W>
-W* Named(W* w, const char* name, const char* tooltip = nullptr)
-{
-    w->setObjectName(name);
-    if (tooltip) w->setToolTip(tooltip);
-    return w;
-}
 
 QLineEdit* Box(QWidget* parent, const char* name, int maxLength, const char* tooltip = nullptr)
 {
@@ -183,6 +177,8 @@ public:
             WritePreferences(state_, JoinPath(state_.programDir, "Pixador.ini"));
         });
         connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        AnswerKeys(*this, ok, cancel);
+        KeepAllOneLine(*this);
     }
 
 private:

@@ -14,7 +14,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/app/qt_text.h"
+#include "core/ui/dialog_keys.h"
+#include "core/ui/named.h"
+#include "core/ui/qt_text.h"
 #include "core/editor_state.h"
 #include "core/sprite.h"
 
@@ -25,13 +27,6 @@ namespace {
 QRgb ToRgb(std::uint32_t bgr)
 {
     return qRgb(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-template <typename W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
 }
 
 }  // namespace
@@ -130,6 +125,8 @@ ImportC::ImportC(EditorState& state, std::vector<FoundArray> arrays, QWidget* pa
     });
     connect(ok, &QPushButton::clicked, this, [this] { OkBttn_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelBttn_Click(); });
+    AnswerKeys(*this, ok, cancel);
+    KeepAllOneLine(*this);
 }
 
 void ImportC::ArrayList_Click()

@@ -1,4 +1,4 @@
-#include "core/app/twips.h"
+#include "core/ui/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
