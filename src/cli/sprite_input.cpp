@@ -35,14 +35,10 @@ std::string FaultText(const SpriteFileFault& fault)
 
 bool LoadSpriteFile(EditorState& state, const std::string& path, std::string& reason)
 {
-    if (!FileExists(path)) {
-        reason = "no such file";
-        return false;
-    }
     SpriteFileFault fault;
     const std::optional<PlaneBuffer> planes = ReadSpriteFile(path, &fault);
     if (!planes) {
-        reason = FaultText(fault);
+        reason = fault.kind == SpriteFileFault::Unreadable && !FileExists(path) ? "no such file" : FaultText(fault);
         return false;
     }
     ResizeSprite(state, planes->width(), planes->height());
