@@ -1,35 +1,8 @@
 #include "compose/gray_image.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "core/numbers.h"
+#include "compose/gray_mapping.h"
 
 namespace pixador {
-
-namespace {
-
-// Stand-ins until the bitmap import's mapping lands; same thresholds and rounding.
-GrayLevel GrayToLevel(int g)
-{
-    if (g >= 192) return kWhite;
-    if (g >= 128) return kLightGray;
-    if (g >= 64) return kDarkGray;
-    return kBlack;
-}
-
-int AdjustBrightness(int g, int brightness)
-{
-    const int v = static_cast<int>(RoundHalfEven(g + 2.55 * brightness));
-    return std::clamp(v, 0, 255);
-}
-
-int RgbGray(int r, int g, int b)
-{
-    return static_cast<int>(RoundHalfEven(0.3 * r + 0.59 * g + 0.11 * b));
-}
-
-}  // namespace
 
 GrayImage GrayImageFromRgba(int width, int height, const std::vector<std::uint8_t>& rgba, bool hasAlpha)
 {
@@ -42,7 +15,7 @@ GrayImage GrayImageFromRgba(int width, int height, const std::vector<std::uint8_
     image.opaque.resize(count);
     for (std::size_t i = 0; i < count && 4 * i + 3 < rgba.size(); ++i) {
         const std::uint8_t* p = &rgba[4 * i];
-        image.gray[i] = static_cast<std::uint8_t>(RgbGray(p[0], p[1], p[2]));
+        image.gray[i] = GrayOverWhite(p[0], p[1], p[2], p[3]);
         image.opaque[i] = p[3] != 0;
     }
     return image;
@@ -56,13 +29,13 @@ bool AreaInside(const GrayImage& image, const PixelArea& area)
 
 PlaneBuffer CaptureGrayImage(const GrayImage& image, const PixelArea& area, int brightness)
 {
+    const LevelTable levels = LevelsForBrightness(brightness);
     PlaneBuffer planes(2, area.width, area.height);
     for (int x = 0; x < area.width; ++x) {
         for (int y = 0; y < area.height; ++y) {
             const int sx = area.x + x;
             const int sy = area.y + y;
-            const GrayLevel level =
-                image.Opaque(sx, sy) ? GrayToLevel(AdjustBrightness(image.Gray(sx, sy), brightness)) : kWhite;
+            const GrayLevel level = image.Opaque(sx, sy) ? levels[image.Gray(sx, sy)] : kWhite;
             const DarkLight bits = GrayToPlanes(level);
             planes.at(0, x, y) = bits.dark;
             planes.at(1, x, y) = bits.light;

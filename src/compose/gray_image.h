@@ -20,8 +20,8 @@ struct GrayImage {
     bool Opaque(int x, int y) const { return opaque[static_cast<std::size_t>(y) * width + x] != 0; }
 };
 
-// rgba: width x height pixels of 4 bytes, rows top to bottom. Gray by the palette rule
-// 0.3 R + 0.59 G + 0.11 B; alpha 0 is transparent.
+// rgba: width x height pixels of 4 bytes, rows top to bottom. Gray as the bitmap import takes
+// a picture's: the palette rule 0.3 R + 0.59 G + 0.11 B laid over white by alpha.
 GrayImage GrayImageFromRgba(int width, int height, const std::vector<std::uint8_t>& rgba, bool hasAlpha);
 
 struct PixelArea {
@@ -33,8 +33,9 @@ struct PixelArea {
 
 bool AreaInside(const GrayImage& image, const PixelArea& area);
 
-// The area as a sprite: GrayToLevel (AdjustBrightness (gray)) per pixel, transparent pixels
-// white. The area lies inside the image.
+// The area as a sprite: GrayToLevel (AdjustBrightness (gray)) per pixel. Fully transparent
+// pixels stay white whatever the brightness, so a mask drawn under them shows the background.
+// The area lies inside the image.
 PlaneBuffer CaptureGrayImage(const GrayImage& image, const PixelArea& area, int brightness);
 
 // One row per area row of area.width bits, the leftmost pixel most significant: 1 where a

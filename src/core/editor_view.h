@@ -50,6 +50,8 @@ struct ClockTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    // Finer than the second, so two noise applications in one second differ.
+    int millisecond = 0;
 };
 
 class EditorView {

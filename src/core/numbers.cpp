@@ -58,7 +58,7 @@ double LeadingNumber(std::string_view text)
         std::string exponent = "e";
         if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent += text[j++];
         bool expDigits = false;
-        while (j < text.size() && text[j] >= '0' && text[j] <= '9' && exponent.size() < 8) {
+        while (j < text.size() && text[j] >= '0' && text[j] <= '9') {
             exponent += text[j++];
             expDigits = true;
         }

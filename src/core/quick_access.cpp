@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include "core/text_helpers.h"
+
 namespace pixador {
 
 void AddQuickAccess(QuickAccessList& list, const std::string& path)
 {
+    if (HasLineBreak(path)) return;
     if (list.count < kQuickAccessSize) {
         list.entries[list.count++] = path;
         return;

@@ -13,7 +13,8 @@ struct QuickAccessList {
     int count = 0;
 };
 
-// Appends; a full list drops its oldest entry.
+// Appends; a full list drops its oldest entry. A path holding a line break is not added, as
+// the list's file keeps one path per line.
 void AddQuickAccess(QuickAccessList& list, const std::string& path);
 // Exact, case-sensitive comparison against the first count entries.
 bool IsInQuickAccess(const QuickAccessList& list, const std::string& path);

@@ -7,6 +7,7 @@
 #include "core/numbers.h"
 #include "core/prompts.h"
 #include "core/scaling.h"
+#include "core/text_helpers.h"
 #include "core/whole_sprite.h"
 
 namespace pixador {
@@ -26,11 +27,14 @@ int WidthEntryFor(int spriteWidth)
     }
 }
 
-std::optional<std::string> HeightBox_Change(std::string_view text)
+std::optional<std::string> HeightBox_Change(std::string_view typed)
 {
+    // A one-line box: pasted line breaks go first.
+    const std::string text = DropLineBreaks(typed);
     const double v = LeadingNumber(text);
     if (v < 1) return std::string("1");
     if (v > 256) return std::string("256");
+    if (text.size() != typed.size()) return text;
     return std::nullopt;
 }
 

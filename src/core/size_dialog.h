@@ -16,7 +16,8 @@ enum class SizeMode { NewSprite, Canvas, Scale };
 std::string SizeDialogCaption(SizeMode mode);
 // Index of the width list entry for the sprite width ("8", "16", "32"); -1 when none fits.
 int WidthEntryFor(int spriteWidth);
-// The corrected height text, or nothing when the typed text stands as it is.
+// The corrected height text (pasted line breaks dropped), or nothing when the typed text
+// stands as it is.
 std::optional<std::string> HeightBox_Change(std::string_view text);
 // Applies the chosen size; widthEntry -1 (no width chosen) changes nothing. Returns true when
 // the dialog may close (always, except for a missing width).

@@ -93,4 +93,18 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix)
     return ToLowerAscii(text.substr(text.size() - suffix.size())) == ToLowerAscii(suffix);
 }
 
+bool HasLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+std::string DropLineBreaks(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != '\r' && c != '\n') out += c;
+    return out;
+}
+
 }  // namespace pixador

@@ -33,4 +33,8 @@ std::string ToLowerAscii(std::string_view text);
 std::string TrimBlanks(std::string_view text);
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);
 
+// Line-based files and one-line boxes cannot hold carriage returns or line feeds.
+bool HasLineBreak(std::string_view text);
+std::string DropLineBreaks(std::string_view text);
+
 }  // namespace pixador

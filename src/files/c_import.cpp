@@ -153,7 +153,7 @@ ScanOutcome ScanCSourceText(std::string_view text, std::vector<FoundArray>& foun
         std::optional<Declaration> d = ReadDeclaration(line);
         if (!d) continue;
         const std::optional<int> size = ReadInt16(d->sizeText);
-        if (!size || *size < 0) {
+        if (!size) {
             found.clear();
             return ScanOutcome::Failed;
         }
@@ -179,6 +179,8 @@ ScanOutcome ScanCSourceText(std::string_view text, std::vector<FoundArray>& foun
             }
         }
         a.data.resize(a.data.find('}'));
+        // An array no C compiler accepts is read past and left out; the file's others stay.
+        if (*size < 0) continue;
 
         long long count = *size;
         if (count == 0) count = CountChar(a.data, ',') + 1LL;

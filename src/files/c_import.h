@@ -26,9 +26,9 @@ enum class ScanOutcome { Found, NoArrays, Failed };
 // Files larger than this are refused rather than read.
 inline constexpr std::size_t kMaxCSourceBytes = std::size_t{256} << 20;
 
-// Scans source text already in memory; found receives every array in file order. Failed
-// means the text ended inside a declaration or a size does not fit 16 bits; found is then
-// empty.
+// Scans source text already in memory; found receives every array in file order, leaving out
+// arrays of negative size. Failed means the text ended inside a declaration or a size does
+// not fit 16 bits; found is then empty.
 ScanOutcome ScanCSourceText(std::string_view text, std::vector<FoundArray>& found);
 // Reads and scans the file, with the status bar texts and the failure messages. True when at
 // least one array was found.

@@ -223,9 +223,14 @@ GeneratedCode GenerateCode(EditorState& state, CodeLanguage language, bool withS
         out += lb + indent + "int x = 10;" + lb + indent + "int y = 10;" + lb + lb + indent + "ClrScr();" + lb;
         const std::string call = indent + "Sprite" + wText + " (x,y," + hText + ",";
         if (result.grayscale) {
+            // The start of the array holds the light rows when they come first, so the
+            // calls name the planes the other way round; the interlaced orders keep theirs.
+            const bool lightFirst = arrangement == 0;
+            const char* first = lightFirst ? "LIGHT_PLANE" : "DARK_PLANE";
+            const char* second = lightFirst ? "DARK_PLANE" : "LIGHT_PLANE";
             out += lb + indent + "if (!GrayOn ()) return;";
-            out += lb + call + name + ",GrayGetPlane (DARK_PLANE),SPRT_XOR);";
-            out += lb + call + " &" + name + "[" + hText + "],GrayGetPlane (LIGHT_PLANE),SPRT_XOR);";
+            out += lb + call + name + ",GrayGetPlane (" + first + "),SPRT_XOR);";
+            out += lb + call + " &" + name + "[" + hText + "],GrayGetPlane (" + second + "),SPRT_XOR);";
         } else {
             out += lb + call + name + ", LCD_MEM,SPRT_XOR);";
         }

@@ -14,8 +14,12 @@ struct Preferences;
 
 enum class CodeLanguage { C, Assembler };
 
-// Generated lines end with the platform's line break.
+// Generated C and assembler lines end with the platform's line break.
+#ifdef _WIN32
+inline constexpr const char* kCodeLineBreak = "\r\n";
+#else
 inline constexpr const char* kCodeLineBreak = "\n";
+#endif
 
 // True when some pixel is light or dark gray (its two plane bits differ).
 bool UsesGray(const EditorState& state);
@@ -32,7 +36,8 @@ struct GeneratedCode {
 };
 
 // Asks the monochrome question (when the policy says so) once per call. Refuses interlaced
-// black-and-white data with a message and an empty text. withSample is honoured only for C.
+// black-and-white data with a message and an empty text. withSample is honoured only for C;
+// with light rows first, the gray calls name the light plane first.
 GeneratedCode GenerateCode(EditorState& state, CodeLanguage language, bool withSample);
 std::string GenerateSpriteCode(EditorState& state, CodeLanguage language, bool withSample);
 

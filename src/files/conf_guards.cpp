@@ -20,24 +20,38 @@ std::int16_t TypedInRange(const std::string& text, int lo, int hi)
 
 }  // namespace
 
-std::optional<std::string> DefH_Change(std::string_view text)
+std::optional<GuardedText> OneLineBox_Change(std::string_view text, int caret)
 {
+    if (!HasLineBreak(text)) return std::nullopt;
+    const std::size_t before = std::min(text.size(), static_cast<std::size_t>(std::max(caret, 0)));
+    GuardedText out{DropLineBreaks(text), 0};
+    out.caret = static_cast<int>(DropLineBreaks(text.substr(0, before)).size());
+    return out;
+}
+
+std::optional<std::string> DefH_Change(std::string_view typed)
+{
+    const std::string text = DropLineBreaks(typed);
     const double v = LeadingNumber(text);
     if (v <= 0 && text != "0") return std::string("0");
     if (v > 256) return std::string("256");
+    if (text.size() != typed.size()) return text;
     return std::nullopt;
 }
 
-std::optional<std::string> ePerLine_Change(std::string_view text)
+std::optional<std::string> ePerLine_Change(std::string_view typed)
 {
+    const std::string text = DropLineBreaks(typed);
     if (LeadingNumber(text) < 1 && text != "1") return std::string("1");
+    if (text.size() != typed.size()) return text;
     return std::nullopt;
 }
 
 std::optional<GuardedText> SpriteName_Change(std::string_view text, int caret)
 {
-    GuardedText out{std::string(text), caret};
-    bool changed = false;
+    const std::optional<GuardedText> oneLine = OneLineBox_Change(text, caret);
+    GuardedText out = oneLine ? *oneLine : GuardedText{std::string(text), caret};
+    bool changed = oneLine.has_value();
     // The box's own change event would run once per blank; the loop does the same at once.
     for (char& c : out.text) {
         if (c == ' ') {
@@ -92,9 +106,12 @@ void ApplyConfig(EditorState& state, const ConfControls& c)
     p.MonochromeWarning = c.alwaysPromptBW ? 0 : c.alwaysBW ? 1 : 2;
     p.PromptForErasure = c.promptClear;
     p.ASCIIWidthx2 = c.doubleWidth;
-    for (std::size_t i = 0; i < 4; ++i) p.ASCIIcolors[i] = c.asciiBoxes[i].empty() ? ' ' : c.asciiBoxes[i][0];
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::string box = DropLineBreaks(c.asciiBoxes[i]);
+        p.ASCIIcolors[i] = box.empty() ? ' ' : box[0];
+    }
     p.CopytoClipboard = c.copyToClipboard;
-    p.SpriteName = c.spriteName;
+    p.SpriteName = DropLineBreaks(c.spriteName);
     p.SampleCall = c.sampleCall;
     p.SpriteEncodeMethod = static_cast<std::int16_t>(std::clamp(c.encodeMethod, 0, 2));
     p.IndentChars = TypedInRange(c.indentBox, 0, 99);

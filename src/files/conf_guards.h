@@ -16,6 +16,11 @@ struct GuardedText {
     int caret = 0;
 };
 
+// The guard of every one-line box in every dialog: carriage returns and line feeds typed or
+// pasted are dropped, the caret (a byte offset into text) staying after the same character.
+// Nothing when the text holds none. The guards below apply it first.
+std::optional<GuardedText> OneLineBox_Change(std::string_view text, int caret);
+
 // "0" for 0 or less, "256" above 256; nothing when the text stands.
 std::optional<std::string> DefH_Change(std::string_view text);
 // "1" below 1; nothing when the text stands.

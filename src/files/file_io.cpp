@@ -8,6 +8,15 @@
 #include <random>
 #include <system_error>
 
+#include <cerrno>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace pixador {
 
 namespace fs = std::filesystem;
@@ -64,30 +73,120 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
     return out;
 }
 
+namespace {
+
+// The file a path finally names: symbolic links are followed to what they point at, which
+// need not exist yet. Empty when the links go round in a loop.
+fs::path ResolveLinks(fs::path path)
+{
+    std::error_code ec;
+    for (int hops = 0; hops < 40; ++hops) {
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) return {};
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return {};
+}
+
+enum class TempWrite { Written, NameTaken, Failed };
+
+#ifdef _WIN32
+
+TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, const fs::path&, std::optional<fs::perms>)
+{
+    FileHandle out = OpenFile(temp, "wbx");
+    if (!out) return errno == EEXIST ? TempWrite::NameTaken : TempWrite::Failed;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
+    ok = std::fflush(out.get()) == 0 && ok;
+    ok = _commit(_fileno(out.get())) == 0 && ok;
+    ok = std::fclose(out.release()) == 0 && ok;
+    if (ok) return TempWrite::Written;
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return TempWrite::Failed;
+}
+
+void SyncFolder(const fs::path&) {}
+
+#else
+
+// A new file that nothing else can have opened or linked: created exclusively, with the old
+// file's permission bits from the start so its content is never more readable than before.
+TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, const fs::path& target,
+                       std::optional<fs::perms> mode)
+{
+    const mode_t bits = mode ? static_cast<mode_t>(*mode & fs::perms::mask) : 0666;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, bits);
+    if (fd < 0) return errno == EEXIST ? TempWrite::NameTaken : TempWrite::Failed;
+    bool ok = true;
+    if (mode) {
+        // The old owner where allowed (an editor run by root leaves the user's file the user's),
+        // then the exact bits: the umask may have narrowed them and a new owner clears set-id bits.
+        struct stat old {};
+        if (::stat(target.c_str(), &old) == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Not ours to give away; the file keeps its bits all the same.
+        }
+        ok = ::fchmod(fd, bits) == 0;
+    }
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<std::size_t>(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok) return TempWrite::Written;
+    ::unlink(temp.c_str());
+    return TempWrite::Failed;
+}
+
+// Makes the rename itself survive a power loss.
+void SyncFolder(const fs::path& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+#endif
+
+}  // namespace
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
     if (path.empty()) return false;
+    const fs::path target = ResolveLinks(ToPath(path));
+    if (target.empty()) return false;
+
+    std::error_code ec;
+    std::optional<fs::perms> mode;
+    const fs::file_status old = fs::status(target, ec);
+    if (fs::exists(old)) {
+        mode = old.permissions();
+        // A file the user marked read-only is left alone, whoever runs the editor.
+        constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if ((*mode & kAnyWrite) == fs::perms::none) return false;
+    }
+
     // Unique among this program's writes and unlikely to meet another running editor's.
     static std::atomic<unsigned> counter{std::random_device{}()};
-    const fs::path target = ToPath(path);
-    fs::path temp = target;
-    temp += ".pxtmp" + std::to_string(counter++);
-    std::error_code ec;
-    {
-        FileHandle out = OpenFile(temp, "wb");
-        if (!out) return false;
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
-        const bool closed = std::fclose(out.release()) == 0;
-        if (!written || !closed) {
-            fs::remove(temp, ec);
-            return false;
-        }
+    fs::path temp;
+    TempWrite result = TempWrite::NameTaken;
+    for (int attempt = 0; attempt < 16 && result == TempWrite::NameTaken; ++attempt) {
+        temp = target;
+        temp += ".pxtmp" + std::to_string(counter++);
+        result = WriteAndSync(temp, bytes, target, mode);
     }
+    if (result != TempWrite::Written) return false;
     fs::rename(temp, target, ec);
     if (ec) {
         fs::remove(temp, ec);
         return false;
     }
+    SyncFolder(target.parent_path());
     return true;
 }
 

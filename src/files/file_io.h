@@ -15,8 +15,10 @@ bool FileExists(const std::string& path);
 // At most maxBytes from the start of the file; empty when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = SIZE_MAX);
 
-// Writes to a temporary file beside path, then renames it over path, so a failed write never
-// leaves a half-written or missing target. True when path now holds exactly bytes.
+// Writes to a temporary file beside path, flushes it to disk, then renames it over path, so a
+// failed write or a crash never leaves a half-written or missing target. A target without any
+// write permission bit is refused; a symbolic link is written through and stays a link; the
+// new file keeps the old one's permission bits. True when path now holds exactly bytes.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Lines ended by CR LF, LF or CR; a final line without an end counts, a final end adds none.

@@ -30,7 +30,8 @@ bool WriteIniLines(const std::string& path, const std::vector<std::string>& line
 {
     std::string text;
     for (const std::string& line : lines) {
-        text += line;
+        // One entry per line: a value holding a line break would read back as two.
+        text += HasLineBreak(line) ? DropLineBreaks(line) : line;
         text += kIniLineEnd;
     }
     return WriteFileAtomically(path, text);

@@ -21,7 +21,8 @@ std::string FormatIniNumber(int value);
 std::optional<IniEntry> ParseIniLine(std::string_view line);
 // The lines of a file; empty when it is missing or cannot be read.
 std::optional<std::vector<std::string>> ReadIniLines(const std::string& path);
-// Every line followed by CR LF, replacing the file as a whole.
+// Every line, without any CR or LF of its own, followed by CR LF, replacing the file as a
+// whole.
 bool WriteIniLines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace pixador

@@ -91,6 +91,16 @@ std::string Flag(bool b)
     return FormatIniNumber(b ? 1 : 0);
 }
 
+// A line break in one of the four slots would split the line; a blank keeps the others in
+// their places.
+std::string AsciiColorsText(const Preferences& p)
+{
+    std::string text(p.ASCIIcolors.begin(), p.ASCIIcolors.end());
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
 }  // namespace
 
 PreferencesRead ReadPreferencesFile(const std::string& path, Preferences& prefs)
@@ -129,7 +139,7 @@ bool WritePreferences(EditorState& state, const std::string& path)
         "LayersArrangement=" + FormatIniNumber(p.LayersArrangement),
         "ItemsPerLine=" + FormatIniNumber(p.ItemsPerLine),
         "ASCIIWidthx2=" + Flag(p.ASCIIWidthx2),
-        "ASCIIcolors=" + std::string(p.ASCIIcolors.begin(), p.ASCIIcolors.end()),
+        "ASCIIcolors=" + AsciiColorsText(p),
         "GraphLib=" + Flag(p.GraphLib),
         "IncludeDefines=" + Flag(p.IncludeDefines),
         "DefaultWidth=" + FormatIniNumber(p.DefaultWidth),

@@ -11,9 +11,6 @@ namespace pixador {
 
 namespace {
 
-// Header plus the planes of the largest sprite the model holds; anything after is ignored.
-constexpr std::size_t kMaxSpriteFileBytes = 2 + kCellCount / 8;
-
 void ShowLoadFailure(EditorState& state, const std::string& path)
 {
     ShowErrorMessage(state, "Error while reading " + path + "." + kMessageLineBreak +

@@ -14,6 +14,8 @@ struct EditorState;
 
 inline constexpr const char* kPxdDescription = "Pixador Files (*.pxd)";
 inline constexpr const char* kPxdPattern = "*.pxd";
+// Header plus the planes of the largest sprite the model holds; anything after is ignored.
+inline constexpr std::size_t kMaxSpriteFileBytes = 2 + kCellCount / 8;
 
 struct SpriteHeader {
     std::int16_t width = 0;   // 8 x the first byte

@@ -57,6 +57,7 @@ void ReadWindowArrangement(EditorState& state, const std::string& path)
             else read.maximised = *n != 0;
         }
     }
+    read.stored = true;
     state.windowLayout = ok ? read : WindowLayout{};
 }
 

@@ -26,6 +26,8 @@ struct WindowLayout {
     std::int16_t penSizeLeft = 200;
     std::int16_t penSizeTop = 1300;
     bool maximised = false;
+    // True when these positions came from the file: the user's own arrangement, placed as is.
+    bool stored = false;
 };
 
 // Fills state.windowLayout; on any failure every value takes its default.

@@ -141,6 +141,10 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
         {"sheet {p}/sheet.png --tile 12x8 -o s.c", 2, "", "--tile is WxH with W 8, 16 or 32"},
         {"sheet {p}/sheet.png --tile 16x8", 2, "", "-o OUT.c is needed"},
         {"sheet missing.png --tile 16x8 -o s.c", 1, "", "missing.png: no such file", "s.c"},
+        {"convert {p}/rgb24.bmp s.pxd", 1, "", "rgb24.bmp: not a 256-colour bitmap (a \"BM\" file of 8 bits per pixel)",
+         "s.pxd"},
+        {"sheet {p}/rgb24.bmp --tile 8x1 -o s.c", 1, "", "not a 256-colour bitmap", "s.c"},
+        {"sheet {p}/sheet.bmp --tile 16x8 --mask -o b.c", 0, "", "no transparency in the picture"},
     };
     for (const Row& row : rows) {
         const RunResult r = Run(row.args);
@@ -261,11 +265,13 @@ TEST_F(Pxdtool, PicturesMapGraysAsTheBitmapImport)
         Levels expected;
     };
     const Row rows[] = {
-        {"convert {p}/levels.png s.pxd", {{3, 3, 2, 2, 1, 1, 0, 0}, {2, 1, 3, 0, 3, 0, 3, 0}}},
+        // Half-transparent black lies over white as gray 127; fully transparent pixels stay white.
+        {"convert {p}/levels.png s.pxd", {{3, 3, 2, 2, 1, 1, 0, 0}, {2, 1, 3, 0, 2, 0, 3, 0}}},
         {"convert {p}/levels.png s.pxd --brightness 100", {{0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0}}},
         // -25 subtracts 63.75: 128 becomes 64.25, rounded 64, dark gray; 255 becomes 191.
         {"convert {p}/levels.png s.pxd --brightness -25", {{3, 3, 3, 3, 2, 2, 1, 1}, {3, 2, 3, 0, 3, 0, 3, 1}}},
         {"convert {p}/levels.png s.pxd --brightness -100", {{3, 3, 3, 3, 3, 3, 3, 3}, {3, 3, 3, 0, 3, 0, 3, 3}}},
+        {"convert {p}/levels8.bmp s.pxd", {{3, 3, 2, 2, 1, 1, 0, 0}}},
     };
     for (const Row& row : rows) {
         const RunResult r = Run(row.args);
@@ -337,6 +343,9 @@ TEST_F(Pxdtool, SheetToCToImportGivesTheTilesBack)
     ASSERT_EQ(Run("sheet {p}/sheet.png --tile 16x8 --keep-empty -o all.c").status, 0);
     EXPECT_EQ(TempDir::Read(dir.File("all.c")).rfind("#define SPRITE_COUNT 6\n", 0), 0u);
     ASSERT_EQ(Run("import-c all.c --sprites 6 --stacked -o stacked.pxd").status, 0);
+    // The bitmap has no transparency: only the white tile is left out.
+    ASSERT_EQ(Run("sheet {p}/sheet.bmp --tile 16x8 -o bmp.c").status, 0);
+    EXPECT_EQ(TempDir::Read(dir.File("bmp.c")).rfind("#define SPRITE_COUNT 5\n", 0), 0u);
     EXPECT_EQ(SpriteLevels("stacked.pxd").size(), 48u);
 }
 

@@ -12,6 +12,7 @@
 #include "canvas/tool_windows.h"
 #include "canvas/ui/preview_form.h"
 #include "canvas/ui/tool_windows_ui.h"
+#include "core/ui/sub_window.h"
 #include "core/ui/surfaces.h"
 #include "core/editor_state.h"
 #include "core/prompts.h"
@@ -33,11 +34,10 @@ struct DrawingCommands::Impl {
     // The open previews in order of creation (position n at index n - 1).
     std::vector<QMdiSubWindow*> previews;
 
-    QMdiSubWindow* Add(QWidget* w)
+    QMdiSubWindow* Add(QWidget* w, const char* title)
     {
-        QMdiSubWindow* sub = area.addSubWindow(w, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        QMdiSubWindow* sub = AddFixedSubWindow(area, w, title, true);
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
-        sub->adjustSize();
         return sub;
     }
 
@@ -51,13 +51,12 @@ struct DrawingCommands::Impl {
     {
         const int n = static_cast<int>(previews.size()) + 1;
         auto* form = new PreviewForm(state, n);
-        QMdiSubWindow* sub = area.addSubWindow(form);
+        QMdiSubWindow* sub = AddFixedSubWindow(area, form, form->windowTitle());
         if (!sub) {
             delete form;
             ShowErrorMessage(state, "Couldn't create preview!!");
             return;
         }
-        sub->setWindowTitle(form->windowTitle());
         previews.push_back(sub);
         view.AddSurface(form);
         form->onClosed = [this, sub](PreviewForm* f) {
@@ -89,11 +88,8 @@ DrawingCommands::DrawingCommands(QMainWindow& main, QMdiArea& area, EditorState&
     d.toolBox = new ToolBox(state);
     d.colorTool = new ColorTool(state);
     d.penSizeBox = new PenSizeBox(state);
-    d.windows = {d.Add(d.zoomForm), d.Add(d.toolBox), d.Add(d.colorTool), d.Add(d.penSizeBox)};
-    d.windows[0]->setWindowTitle("Zoom");
-    d.windows[1]->setWindowTitle("Tools");
-    d.windows[2]->setWindowTitle("Color");
-    d.windows[3]->setWindowTitle("Pen Size");
+    d.windows = {d.Add(d.zoomForm, "Zoom"), d.Add(d.toolBox, "Tools"), d.Add(d.colorTool, "Color"),
+                 d.Add(d.penSizeBox, "Pen Size")};
     // The colour window recolours itself on every redraw (colour set changes end in one).
     view.AddSurface(d.colorTool);
 }

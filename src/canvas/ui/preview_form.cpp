@@ -8,6 +8,7 @@
 
 #include "canvas/tool_windows.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/sub_window.h"
 #include "core/ui/twips.h"
 #include "core/editor_state.h"
 #include "core/whole_sprite.h"
@@ -71,6 +72,7 @@ void PreviewForm::ZoomB_Click()
     const int w = g.pictureAtLeft ? t.ToPixelsX(g.windowWidth) : std::max(width(), image_.width());
     setMinimumSize(std::max(w, zoomBox_->width()), picture_->y() + image_.height() + 4);
     resize(minimumSize());
+    FitSubWindow(*this);
     RedrawCanvas(state_);
 }
 

@@ -8,21 +8,26 @@
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QLabel>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
 #include <QUrl>
 
 #include "canvas/ui/drawing_commands.h"
+#include "compose/ui/compose_commands.h"
+#include "compose/ui/bitmap_commands.h"
 #include "core/app/about_form.h"
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
 #include "core/app/qt_editor_view.h"
+#include "core/app/sprite_commands.h"
 #include "core/ui/twips.h"
 #include "core/document_commands.h"
 #include "core/editor_state.h"
 #include "core/history.h"
 #include "core/prompts.h"
+#include "files/ui/bmp_export_form.h"
 #include "files/ui/code_commands.h"
 
 namespace pixador {
@@ -58,7 +63,9 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     area_->setBackground(QColor(0x80, 0x80, 0x80));
     setCentralWidget(area_);
     statusBar()->setObjectName("StatusBar");
-    statusBar()->showMessage("Ready");
+    auto* status = new QLabel("Ready", statusBar());
+    status->setObjectName("StatusText");
+    statusBar()->addWidget(status, 1);
 
     canvas_ = std::make_unique<CanvasCommands>(*this, *area_, state_, view);
     drawing_ = std::make_unique<DrawingCommands>(*this, *area_, state_, view);
@@ -66,9 +73,24 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     canvas_->ConnectMenu();
     drawing_->ConnectMenu();
     ConnectCodeCommands(*this, state_);
+    ConnectComposeCommands(*this, state_);
+    ConnectSpriteCommands(*this, *area_, state_);
+    ConnectBitmapCommands(*this, state_);
+    ConnectBitmapExport(*this, state_, [&view] { return view.CanvasPicture(); });
 }
 
 MainMDI::~MainMDI() = default;
+
+void MainMDI::changeEvent(QEvent* event)
+{
+    // QMdiArea appends " - [child]" while a child is maximised; the caption stays the model's.
+    if (event->type() == QEvent::WindowTitleChange) {
+        const QVariant caption = property("caption");
+        const QString wanted = caption.isValid() ? caption.toString() : QString(kBanner);
+        if (windowTitle() != wanted) setWindowTitle(wanted);
+    }
+    QMainWindow::changeEvent(event);
+}
 
 void MainMDI::ConnectDocumentCommands()
 {
@@ -139,11 +161,12 @@ void MainMDI::PlaceWindows(const WindowLayout& l)
     const auto inside = [&](int left, int top) {
         return QPoint(std::clamp(t.ToPixelsX(left), 0, room.width() - 40), std::clamp(t.ToPixelsY(top), 0, room.height() - 40));
     };
-    // Tool windows are larger here than the stored twips expect; one that would cover another
-    // moves below it, and the canvas moves right of any tool window it would cover.
+    // The default positions were made for smaller tool windows: without a file, one that would
+    // cover another moves below it, and the canvas moves right of any tool window it would cover.
+    // The user's own arrangement is placed exactly as stored.
     std::vector<QRect> placed;
-    const auto clear = [&placed](QRect r, bool sideways) {
-        for (bool moved = true; moved;) {
+    const auto clear = [&placed, &l](QRect r, bool sideways) {
+        for (bool moved = !l.stored; moved;) {
             moved = false;
             for (const QRect& other : placed) {
                 if (!r.intersects(other)) continue;

@@ -35,6 +35,7 @@ public:
     CanvasCommands& Canvas() const { return *canvas_; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

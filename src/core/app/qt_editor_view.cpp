@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QFileDialog>
 #include <QMainWindow>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -103,12 +104,17 @@ void QtEditorView::SetCommandCaption(std::string_view name, int index, const std
 
 void QtEditorView::SetCaption(const std::string& caption)
 {
-    if (main_) main_->setWindowTitle(ToQString(caption));
+    if (!main_) return;
+    // The main window keeps this caption whatever its MDI area appends for a maximised child.
+    main_->setProperty("caption", ToQString(caption));
+    main_->setWindowTitle(ToQString(caption));
 }
 
 void QtEditorView::SetStatusText(const std::string& text)
 {
-    if (main_) main_->statusBar()->showMessage(ToQString(text));
+    // A permanent label: menu hovers show their tips over it without erasing it.
+    if (!main_) return;
+    if (auto* label = main_->statusBar()->findChild<QLabel*>("StatusText")) label->setText(ToQString(text));
 }
 
 MessageAnswer QtPrompter::ShowMessage(QWidget* owner, const MessageRequest& request)
@@ -170,7 +176,7 @@ std::string QtEditorView::ClipboardText()
 
 void QtEditorView::CopyCanvasImageToClipboard()
 {
-    if (canvas_) QApplication::clipboard()->setImage(canvas_->Picture());
+    if (canvas_) QApplication::clipboard()->setImage(CanvasPicture());
 }
 
 bool QtEditorView::OpenDocument(const std::string& path)
@@ -183,7 +189,7 @@ ClockTime QtEditorView::Now()
 {
     const QDateTime now = QDateTime::currentDateTime();
     return {now.date().year(), now.date().month(), now.date().day(),
-            now.time().hour(), now.time().minute(), now.time().second()};
+            now.time().hour(), now.time().minute(), now.time().second(), now.time().msec()};
 }
 
 }  // namespace pixador

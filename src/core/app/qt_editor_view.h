@@ -44,6 +44,9 @@ public:
 
     void Attach(QMainWindow* mainWindow) { main_ = mainWindow; }
 
+    // The canvas's retained picture as last painted; null without a canvas.
+    QImage CanvasPicture() const { return canvas_ ? canvas_->Picture() : QImage(); }
+
     void RedrawCanvas() override;
     void PaintPixel(int x, int y) override;
     void RelayoutCanvas() override;

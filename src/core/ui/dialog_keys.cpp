@@ -8,6 +8,11 @@
 #include <QShortcut>
 #include <QValidator>
 
+#include <optional>
+#include <string_view>
+
+#include "files/conf_guards.h"
+
 namespace pixador {
 
 namespace {
@@ -23,16 +28,20 @@ void ClickOn(QWidget& dialog, const QKeySequence& key, QAbstractButton* button)
     });
 }
 
-// Removes line breaks from whatever reaches the box; the box's own rules run on what is left.
+// Removes line breaks from whatever reaches the box, through the model's one-line guard; the
+// box's own rules run on what is left.
 class OneLineValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override
     {
-        for (int i = input.size() - 1; i >= 0; --i) {
-            if (input[i] != QChar('\r') && input[i] != QChar('\n')) continue;
-            input.remove(i, 1);
-            if (i < pos) --pos;
+        const QByteArray bytes = input.toUtf8();
+        const auto caret = static_cast<int>(input.left(pos).toUtf8().size());
+        const std::optional<GuardedText> fixed =
+            OneLineBox_Change(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), caret);
+        if (fixed) {
+            input = QString::fromUtf8(fixed->text.data(), static_cast<qsizetype>(fixed->text.size()));
+            pos = static_cast<int>(QString::fromUtf8(fixed->text.data(), fixed->caret).size());
         }
         return Acceptable;
     }

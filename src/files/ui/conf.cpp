@@ -13,12 +13,14 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/sub_window.h"
 #include "core/editor_state.h"
 #include "core/text_helpers.h"
 #include "files/conf_guards.h"
@@ -152,9 +154,11 @@ public:
         outer->addWidget(gFrame_);
         outer->addWidget(asciiFrame_);
         outer->addWidget(cFrame_);
+        outer->addStretch();
         outer->addLayout(buttons);
 
         Form_Load();
+        resize(BothPagesSize());
         connect(pages_, &QTabBar::currentChanged, this, [this] { ConfPages_Click(); });
         connect(defH_, &QLineEdit::textEdited, this, [this](const QString& t) {
             if (auto fixed = DefH_Change(t.toStdString())) defH_->setText(QString::fromStdString(*fixed));
@@ -215,7 +219,24 @@ private:
         gFrame_->setVisible(first);
         asciiFrame_->setVisible(first);
         cFrame_->setVisible(!first);
-        if (QWidget* sub = parentWidget()) sub->adjustSize();
+    }
+
+    // Room for the taller and the wider of the two pages, so switching never resizes the dialog.
+    QSize BothPagesSize()
+    {
+        const int current = pages_->currentIndex();
+        QSize size;
+        for (int page : {0, 1}) {
+            const QSignalBlocker quiet(pages_);
+            pages_->setCurrentIndex(page);
+            ConfPages_Click();
+            layout()->invalidate();
+            size = size.expandedTo(layout()->totalSizeHint());
+        }
+        const QSignalBlocker quiet(pages_);
+        pages_->setCurrentIndex(current);
+        ConfPages_Click();
+        return size;
     }
 
     ConfControls Controls() const
@@ -293,7 +314,7 @@ void OpenConfDialog(QMdiArea& area, EditorState& state)
     QMdiSubWindow* sub = area.addSubWindow(conf, Qt::Dialog);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(conf->windowTitle());
-    sub->adjustSize();
+    FitSubWindow(*conf);
     sub->show();
     area.setActiveSubWindow(sub);
 }

@@ -1,5 +1,7 @@
 #include "core/numbers.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "core/pointer_helpers.h"
@@ -35,6 +37,11 @@ TEST(Numbers, TypedNumbersReadTheirLeadingPartAndRoundHalvesToEven)
     EXPECT_FALSE(ReadInt16("32768"));
     EXPECT_FALSE(ReadInt16("40000"));
     EXPECT_FALSE(ReadInt16("1e999"));
+    // Every exponent digit counts, however many leading zeros it carries.
+    EXPECT_EQ(ReadInt16("1e00000001"), 10);
+    EXPECT_EQ(ReadInt16("5e-00000001"), 0);
+    EXPECT_EQ(ReadInt16("1e" + std::string(5000, '0') + "3x"), 1000);
+    EXPECT_FALSE(ReadInt16("1e00000000000000000009"));
     EXPECT_EQ(ReadTypedInt("99999"), 32767);
     EXPECT_EQ(RoundHalfEven(0.5), 0);
     EXPECT_EQ(RoundHalfEven(1.5), 2);

@@ -111,7 +111,12 @@ TEST(CSourceScan, BadTextFailsWithoutReadingPastIt)
     Scan("unsigned char s[2] = {0x01,\n0x02", ScanOutcome::Failed);  // ends inside the data
     Scan("unsigned char s[2] =\n\n", ScanOutcome::Failed);             // never opens
     Scan("unsigned char s[40000] = {0x01};", ScanOutcome::Failed);      // size beyond 16 bits
-    Scan("unsigned char s[-2] = {0x01};", ScanOutcome::Failed);
+    // A negative size leaves out that array only, its data read past.
+    Scan("unsigned char s[-2] = {0x01};", ScanOutcome::NoArrays);
+    std::vector<FoundArray> kept = Scan("char a[1] = {0x01};\nchar bad[-2] = {\nint c[1] = {0x7}};\nchar b[] = {0x02};");
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].name, "a");
+    EXPECT_EQ(kept[1].name, "b");
     Scan("unsigned char s[] = {" + std::string(40000, ',') + "};", ScanOutcome::Failed);
     Scan("", ScanOutcome::NoArrays);
     // A size that is not a number reads as none.

@@ -160,23 +160,30 @@ TEST(GeneratedCCompiles, SampleProgramDrawsBothPlanesOfTheSprite)
     TempDir dir;
     TempDir::Write(dir.File("tigcclib.h"), kStubLibrary);
     for (int width : {8, 16, 32}) {
-        for (bool gray : {true, false}) {
-            StateFixture f(width, 7);
-            f.Scribble(width);
-            if (!gray) {
-                for (int x = 0; x < width; ++x)
-                    for (int y = 0; y < 7; ++y) SetPixel(f.state, x, y, (x + y) % 3 ? kBlack : kWhite);
-                f.state.preferences.MonochromeWarning = 1;
+        for (int arrangement : {0, 1}) {
+            for (bool gray : {true, false}) {
+                StateFixture f(width, 7);
+                f.Scribble(width);
+                f.state.preferences.LayersArrangement = static_cast<std::int16_t>(arrangement);
+                if (!gray) {
+                    for (int x = 0; x < width; ++x)
+                        for (int y = 0; y < 7; ++y) SetPixel(f.state, x, y, (x + y) % 3 ? kBlack : kWhite);
+                    f.state.preferences.MonochromeWarning = 1;
+                }
+                std::remove(dir.File("sample.c").c_str());
+                WriteCSourceFile(f.state, dir.File("sample.c"));
+                const std::optional<std::string> out =
+                    testing::CompileAndRun(dir, TempDir::Read(dir.File("sample.c")));
+                ASSERT_TRUE(out) << TempDir::Read(dir.File("cc.log"));
+                // Each plane receives its own rows, whichever comes first in the array.
+                const SpriteImage& s = f.state.sprite;
+                const std::string dark = "dark 10 10 2" + RowsText(s, 0) + "\n";
+                const std::string light = "light 10 10 2" + RowsText(s, 1) + "\n";
+                const std::string expected = !gray             ? "lcd 10 10 2" + RowsText(s, 0) + "\n"
+                                             : arrangement == 0 ? "on\n" + light + dark + "off\n"
+                                                                : "on\n" + dark + light + "off\n";
+                EXPECT_EQ(*out, expected) << width << gray << arrangement;
             }
-            std::remove(dir.File("sample.c").c_str());
-            WriteCSourceFile(f.state, dir.File("sample.c"));
-            const std::optional<std::string> out = testing::CompileAndRun(dir, TempDir::Read(dir.File("sample.c")));
-            ASSERT_TRUE(out) << TempDir::Read(dir.File("cc.log"));
-            const SpriteImage& s = f.state.sprite;
-            const std::string expected =
-                gray ? "on\ndark 10 10 2" + RowsText(s, 0) + "\nlight 10 10 2" + RowsText(s, 1) + "\noff\n"
-                     : "lcd 10 10 2" + RowsText(s, 0) + "\n";
-            EXPECT_EQ(*out, expected) << width << gray;
         }
     }
 }

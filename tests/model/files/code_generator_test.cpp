@@ -247,6 +247,29 @@ TEST(CodeGenerator, GenerateCopiesExactlyTheShownTextOnlyWhenAsked)
     EXPECT_EQ(f.view.clipboardText, shown);
 }
 
+TEST(CodeGenerator, LightFirstArraysSwapThePlaneNamesOfTheSampleCalls)
+{
+    const std::string lightFirst =
+        "  Sprite8 (x,y,2,sprite,GrayGetPlane (LIGHT_PLANE),SPRT_XOR);\n"
+        "  Sprite8 (x,y,2, &sprite[2],GrayGetPlane (DARK_PLANE),SPRT_XOR);";
+    TempDir dir;
+    StateFixture f;
+    DrawWorkedExample(f);
+    f.state.preferences.LayersArrangement = 0;
+    f.state.preferences.CopytoClipboard = true;
+    const std::string shown = Generate_Click(f.state);
+    EXPECT_EQ(shown.substr(shown.size() - lightFirst.size()), lightFirst);
+    EXPECT_EQ(f.view.clipboardText, shown);
+    WriteCSourceFile(f.state, dir.File("light.c"));
+    EXPECT_NE(TempDir::Read(dir.File("light.c")).find(lightFirst + "\n\n  ngetchx();"), std::string::npos);
+
+    // The interlaced orders keep the dark plane first.
+    for (std::int16_t arrangement : {2, 3}) {
+        f.state.preferences.LayersArrangement = arrangement;
+        EXPECT_NE(Generate_Click(f.state).find("sprite,GrayGetPlane (DARK_PLANE)"), std::string::npos);
+    }
+}
+
 // Written by hand: the worked example with the default preferences, on 8 December 2026 at
 // 9:05.
 const char* const kWorkedExampleFile =

@@ -90,6 +90,23 @@ TEST(Preferences, WrittenFileReadsBackEveryField)
     EXPECT_EQ(q.DefaultHeight, 256);
 }
 
+TEST(Preferences, ValuesHoldingLineBreaksStayOnTheirLine)
+{
+    TempDir dir;
+    StateFixture f;
+    f.state.preferences.SpriteName = "two\r\nlines";
+    f.state.preferences.ASCIIcolors = {'o', '\n', '\r', '#'};
+    ASSERT_TRUE(WritePreferences(f.state, dir.File("p.ini")));
+    const std::string text = TempDir::Read(dir.File("p.ini"));
+    EXPECT_NE(text.find("\r\nSpriteName=twolines\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nASCIIcolors=o  #\r\n"), std::string::npos) << "each character keeps its slot";
+
+    StateFixture g;
+    ReadPreferences(g.state, dir.File("p.ini"));
+    EXPECT_EQ(g.state.preferences.SpriteName, "twolines");
+    EXPECT_EQ(g.state.preferences.ASCIIcolors, (std::array<char, 4>{'o', ' ', ' ', '#'}));
+}
+
 TEST(Preferences, ReadingClampsAndFindsKeysLoosely)
 {
     TempDir dir;

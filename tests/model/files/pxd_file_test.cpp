@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/history.h"
+#include "files/quick_access_file.h"
 #include "support/state_fixture.h"
 #include "support/temp_dir.h"
 
@@ -221,6 +222,24 @@ TEST(PxdFile, LoadingAKnownPathDoesNotRepeatItInQuickAccess)
     EXPECT_EQ(f.state.quickAccess.count, 1);
     LoadSprite(f.state, dir.File("a.pxd"));
     EXPECT_EQ(f.state.quickAccess.count, 2) << "case-sensitive comparison";
+}
+
+TEST(PxdFile, PathWithALineBreakOpensButStaysOutOfTheQuickAccessFile)
+{
+    TempDir dir;
+    StateFixture f;
+    AddQuickAccess(f.state.quickAccess, dir.File("kept.pxd"));
+    for (const char* name : {"two\nlines.pxd", "cr\rlf.pxd"}) {
+        TempDir::Write(dir.File(name), kWorkedExample);
+        LoadSprite(f.state, dir.File(name));
+        EXPECT_EQ(f.state.fileName, dir.File(name));
+        EXPECT_EQ(f.state.sprite.height, 2);
+    }
+    ASSERT_TRUE(WriteQuickAccess(f.state, dir.File("QAccess.ini")));
+    StateFixture g;
+    ReadQuickAccess(g.state, dir.File("QAccess.ini"));
+    EXPECT_EQ(g.state.quickAccess.count, 1);
+    EXPECT_EQ(g.state.quickAccess.entries[0], dir.File("kept.pxd"));
 }
 
 TEST(PxdFile, PlaneReaderStopsAtTheEndAndStaysInItsBuffer)

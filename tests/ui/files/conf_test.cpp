@@ -1,6 +1,8 @@
 #include "files/ui/conf.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,6 +100,29 @@ TEST(ConfDialog, GuardsWhileTypingAndRoundTripToTheIniFile)
     conf->findChild<QLineEdit*>("SpriteName")->setText("ok_name");
     QTest::mouseClick(conf->findChild<QPushButton*>("OkBttn"), Qt::LeftButton);
     EXPECT_EQ(f.state.preferences.SpriteName, "ok_name");
+}
+
+TEST(ConfDialog, PastedLineBreaksNeverReachTheIniFile)
+{
+    MainWindowFixture f;
+    QWidget* conf = OpenConf(f);
+    ASSERT_NE(conf, nullptr);
+    const auto paste = [conf](const char* box, const char* text) {
+        auto* edit = conf->findChild<QLineEdit*>(box);
+        QGuiApplication::clipboard()->setText(text);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        return edit->text();
+    };
+    EXPECT_EQ(paste("SpriteName", "two\r\nlines"), QString("twolines"));
+    EXPECT_EQ(paste("WhiteASCII", "\n"), QString(""));
+    EXPECT_EQ(paste("DefH", "1\n6"), QString("16"));
+
+    QTest::mouseClick(conf->findChild<QPushButton*>("SaveIni"), Qt::LeftButton);
+    const std::string ini = TempDir::Read(f.dir.File("Pixador.ini"));
+    EXPECT_NE(ini.find("\r\nSpriteName=twolines\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("\r\nASCIIcolors= .%#\r\n"), std::string::npos) << ini;
+    EXPECT_EQ(f.state.preferences.DefaultHeight, 16);
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+// Every transform and filter on the largest sprite (32 x 256), as its menu command runs it.
+#include <benchmark/benchmark.h>
+
+#include "core/crop_sprite.h"
+#include "core/noise_dialog.h"
+#include "core/shift_dialog.h"
+#include "core/sprite_menu.h"
+#include "core/waves_dialog.h"
+#include "support/state_fixture.h"
+
+namespace {
+
+using pixador::EditorState;
+using pixador::testing::StateFixture;
+
+void Run(benchmark::State& bench, void (*command)(EditorState&))
+{
+    StateFixture f(32, 256);
+    f.state.preferences.PromptForErasure = false;
+    f.Scribble(3);
+    for (auto _ : bench) command(f.state);
+}
+
+void BM_Clear(benchmark::State& b) { Run(b, pixador::ClearBttn_Click); }
+void BM_FlipHorizontal(benchmark::State& b) { Run(b, pixador::HorizFlip_Click); }
+void BM_FlipVertical(benchmark::State& b) { Run(b, pixador::VertFlip_Click); }
+void BM_ShiftRight(benchmark::State& b) { Run(b, pixador::ShiftRight_Click); }
+void BM_CustomShift(benchmark::State& b) { Run(b, [](EditorState& s) { pixador::OkShift_Click(s, "5", "-7"); }); }
+void BM_Lighten(benchmark::State& b) { Run(b, pixador::BrightnesPlusBttn_Click); }
+void BM_Darken(benchmark::State& b) { Run(b, pixador::BrightnesMinusBttn_Click); }
+void BM_WhiteAndBlack(benchmark::State& b) { Run(b, pixador::ForceBWBttn_Click); }
+void BM_Blur(benchmark::State& b) { Run(b, pixador::BlurBttn_Click); }
+void BM_Noise100(benchmark::State& b) { Run(b, [](EditorState& s) { pixador::NoiseApplyBttn_Click(s, 100); }); }
+void BM_WavesX(benchmark::State& b)
+{
+    Run(b, [](EditorState& s) { pixador::WavesApplyBttn_Click(s, 0, 0, "360", "32"); });
+}
+void BM_WavesY(benchmark::State& b)
+{
+    Run(b, [](EditorState& s) { pixador::WavesApplyBttn_Click(s, 1, 1, "720", "4"); });
+}
+// A turn of 32 x 256 gives 32 x 32: the tall sprite is restored outside the timing.
+void BM_RotateClockwise(benchmark::State& b)
+{
+    StateFixture f(32, 256);
+    f.state.preferences.PromptForErasure = false;
+    for (auto _ : b) {
+        b.PauseTiming();
+        pixador::ResizeSprite(f.state, 32, 256);
+        f.Scribble(3);
+        b.ResumeTiming();
+        pixador::RotateRightBttn_Click(f.state);
+    }
+}
+void BM_CropWholeSprite(benchmark::State& b)
+{
+    Run(b, [](EditorState& s) {
+        s.selection = {true, 0, 0, 32, 256};
+        pixador::CropBttn_Click(s);
+    });
+}
+
+BENCHMARK(BM_Clear)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FlipHorizontal)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FlipVertical)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ShiftRight)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CustomShift)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Lighten)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Darken)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WhiteAndBlack)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Blur)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Noise100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WavesX)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WavesY)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RotateClockwise)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CropWholeSprite)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
