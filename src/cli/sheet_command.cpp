@@ -24,6 +24,7 @@ const char* const kSheetHelp =
     "indent, items per line and explicit size follow the preferences.\n"
     "\n"
     "Pixels map to levels as in convert (fully transparent ones are white).\n"
+    "A .bmp has no transparency: its mask is all opaque.\n"
     "\n"
     "Options:\n"
     "  --tile WxH      the tile size: W 8, 16 or 32, H 1 to 256. The sheet must be a\n"

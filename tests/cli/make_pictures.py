@@ -55,6 +55,11 @@ def make(folder):
                     c = (g, g, g, 0 if (tile, x, y) == (0, 0, 0) else 255)
                 sheet.putpixel((ox + x, oy + y), c)
     sheet.save(f'{folder}/sheet.png')
+    # 256 tiles of 16 x 8 in one column, tile k all of level 1 + k % 3: far more rows than a
+    # stacked import holds.
+    column = Image.new('L', (16, 8 * 256))
+    column.putdata([LEVEL_GRAY[1 + (y // 8) % 3] for y in range(8 * 256) for x in range(16)])
+    column.save(f'{folder}/column.png')
     sheet.convert('RGB').convert('P', palette=Image.Palette.ADAPTIVE).save(f'{folder}/sheet.bmp')
 
 

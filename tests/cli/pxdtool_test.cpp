@@ -343,6 +343,11 @@ TEST_F(Pxdtool, SheetToCToImportGivesTheTilesBack)
     ASSERT_EQ(Run("sheet {p}/sheet.png --tile 16x8 --keep-empty -o all.c").status, 0);
     EXPECT_EQ(TempDir::Read(dir.File("all.c")).rfind("#define SPRITE_COUNT 6\n", 0), 0u);
     ASSERT_EQ(Run("import-c all.c --sprites 6 --stacked -o stacked.pxd").status, 0);
+    // Each of many sprites comes back, the last one too.
+    ASSERT_EQ(Run("sheet {p}/column.png --tile 16x8 -o column.c").status, 0);
+    ASSERT_EQ(Run("import-c column.c --sprites 256 -o c.pxd").status, 0);
+    EXPECT_EQ(SpriteLevels("c-255.pxd"), Levels(8, std::vector<int>(16, 1 + 255 % 3)));
+
     // The bitmap has no transparency: only the white tile is left out.
     ASSERT_EQ(Run("sheet {p}/sheet.bmp --tile 16x8 -o bmp.c").status, 0);
     EXPECT_EQ(TempDir::Read(dir.File("bmp.c")).rfind("#define SPRITE_COUNT 5\n", 0), 0u);
