@@ -154,25 +154,25 @@ int RunConvert(const std::vector<std::string>& words)
         const std::optional<GrayImage> image = ReadImageFile(in, reason);
         if (!image) {
             session.Fail(in, reason);
-            return session.ExitStatus();
+            return session.Finish();
         }
         if (!area) {
             if (!IsSpriteWidth(image->width) || image->height > 256) {
                 session.Fail(in, "the picture is " + SizeText(image->width, image->height) +
                                      ", a sprite is 8, 16 or 32 wide and 1 to 256 high: choose a part with "
                                      "--area X,Y,W,H");
-                return session.ExitStatus();
+                return session.Finish();
             }
             area = PixelArea{0, 0, image->width, image->height};
         }
         if (!IsSpriteWidth(area->width) || area->height < 1 || area->height > 256) {
             session.Fail(in, "the area is " + SizeText(area->width, area->height) +
                                  ", a sprite is 8, 16 or 32 wide and 1 to 256 high");
-            return session.ExitStatus();
+            return session.Finish();
         }
         if (!AreaInside(*image, *area)) {
             session.Fail(in, "the area does not lie inside the " + SizeText(image->width, image->height) + " picture");
-            return session.ExitStatus();
+            return session.Finish();
         }
         const PlaneBuffer planes = CaptureGrayImage(*image, *area, brightness);
         ResizeSprite(session.state, planes.width(), planes.height());
@@ -184,7 +184,7 @@ int RunConvert(const std::vector<std::string>& words)
         }
     } else if (!LoadSpriteFile(session.state, in, reason)) {
         session.Fail(in, reason);
-        return session.ExitStatus();
+        return session.Finish();
     }
 
     const SpriteImage& s = session.state.sprite;
@@ -194,7 +194,7 @@ int RunConvert(const std::vector<std::string>& words)
         bytes = EncodeSprite(session.state);
         if (bytes.empty()) {
             session.Fail(in, "the sprite is " + SizeText(s.width, s.height) + ", a sprite file holds 255 rows at most");
-            return session.ExitStatus();
+            return session.Finish();
         }
         break;
     case OutKind::Png:
@@ -211,7 +211,7 @@ int RunConvert(const std::vector<std::string>& words)
         }
         if (bytes.empty()) {
             session.Fail(in, "cannot encode a " + SizeText(w, h) + " picture");
-            return session.ExitStatus();
+            return session.Finish();
         }
         break;
     }
@@ -222,7 +222,7 @@ int RunConvert(const std::vector<std::string>& words)
     case OutKind::Ascii: bytes = ExportText(session, CodeKind::Ascii, in); break;
     }
     if (!bytes.empty()) session.Write(in, out, bytes);
-    return session.ExitStatus();
+    return session.Finish();
 }
 
 }  // namespace pixador::cli

@@ -123,7 +123,7 @@ int RunExport(const std::vector<std::string>& words)
         const std::string text = ExportText(session, codeKind, file);
         if (!text.empty()) session.Write(file, session.OutputFor(file, kind->extension), text);
     }
-    return session.ExitStatus();
+    return session.Finish();
 }
 
 }  // namespace pixador::cli

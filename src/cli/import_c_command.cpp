@@ -101,16 +101,16 @@ int RunImportC(const std::vector<std::string>& words)
     const std::optional<std::string> bytes = ReadFileBytes(file, kMaxCSourceBytes + 1);
     if (!bytes || bytes->size() > kMaxCSourceBytes) {
         session.Fail(file, FileExists(file) ? "cannot read the file (or it is larger than 256 MiB)" : "no such file");
-        return session.ExitStatus();
+        return session.Finish();
     }
     std::vector<FoundArray> arrays;
     switch (ScanCSourceText(*bytes, arrays)) {
     case ScanOutcome::Found: break;
-    case ScanOutcome::NoArrays: session.Fail(file, "no arrays found"); return session.ExitStatus();
+    case ScanOutcome::NoArrays: session.Fail(file, "no arrays found"); return session.Finish();
     case ScanOutcome::Failed:
         session.Fail(file, "not a C source the import can read: it ends inside an array, or an array size is "
                            "beyond 32767");
-        return session.ExitStatus();
+        return session.Finish();
     }
 
     if (!out) {
@@ -124,14 +124,14 @@ int RunImportC(const std::vector<std::string>& words)
         if (!array) {
             session.Fail(file, "no array named " + *name + "; the arrays are:");
             ListArrays(std::cerr, arrays);
-            return session.ExitStatus();
+            return session.Finish();
         }
     } else if (arrays.size() == 1) {
         array = &arrays[0];
     } else {
         session.Fail(file, std::to_string(arrays.size()) + " arrays; choose one with --array NAME:");
         ListArrays(std::cerr, arrays);
-        return session.ExitStatus();
+        return session.Finish();
     }
 
     const bool gray = args->Has("--gray") || sprites > 0;
@@ -145,7 +145,7 @@ int RunImportC(const std::vector<std::string>& words)
         if (!offered || !listed) {
             session.Fail(what, std::to_string(array->itemCount) + " items cannot hold " + std::to_string(sprites) +
                                    " gray sprites" + (offered ? " (choices: " + Joined(choices) + ")" : ""));
-            return session.ExitStatus();
+            return session.Finish();
         }
     }
 
@@ -157,7 +157,7 @@ int RunImportC(const std::vector<std::string>& words)
         if (parts.front().height() > kMaxFileRows) {
             session.Fail(what, "each sprite has " + std::to_string(parts.front().height()) +
                                    " rows; a sprite file holds 255 at most");
-            return session.ExitStatus();
+            return session.Finish();
         }
         std::string base = folder ? JoinPath(*out, array->name) : *out;
         if (!folder && EndsWithNoCase(base, ".pxd")) base.resize(base.size() - 4);
@@ -167,7 +167,7 @@ int RunImportC(const std::vector<std::string>& words)
             index.insert(0, digits - index.size(), '0');
             session.Write(file, base + "-" + index + ".pxd", SpriteBytes(session, parts[s]));
         }
-        return session.ExitStatus();
+        return session.Finish();
     }
 
     DecodeChoice choice;
@@ -180,10 +180,10 @@ int RunImportC(const std::vector<std::string>& words)
     const int rows = array->itemCount / (choice.grayscale ? 2 : 1);
     if (rows > kMaxFileRows) {
         session.Fail(what, "decodes to " + std::to_string(rows) + " rows; a sprite file holds 255 at most");
-        return session.ExitStatus();
+        return session.Finish();
     }
     session.Write(file, folder ? JoinPath(*out, array->name + ".pxd") : *out, SpriteBytes(session, planes));
-    return session.ExitStatus();
+    return session.Finish();
 }
 
 }  // namespace pixador::cli

@@ -43,7 +43,7 @@ int RunInfo(const std::vector<std::string>& words)
         std::cout << file << ": " << SizeText(s.width, s.height) << ' '
                   << (UsesGray(session.state) ? "gray" : "black-and-white") << '\n';
     }
-    return session.ExitStatus();
+    return session.Finish();
 }
 
 }  // namespace pixador::cli

@@ -116,13 +116,19 @@ bool Session::Write(const std::string& input, const std::string& target, std::st
         Fail(input, "cannot write to standard output");
         return false;
     }
-    if (!written_.insert(target).second) {
+    if (!written_.emplace(target, input).second) {
         Fail(input, "not written: " + target + " was already written in this run");
         return false;
     }
-    if (WriteFileAtomically(target, bytes)) return true;
+    if (batch_.Stage(target, bytes)) return true;
     Fail(input, "cannot write " + target);
     return false;
+}
+
+int Session::Finish()
+{
+    for (const std::string& target : batch_.Commit()) Fail(written_[target], "cannot write " + target);
+    return failed_ ? kExitFailed : kExitOk;
 }
 
 std::string StemOf(const std::string& path)

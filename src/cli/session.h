@@ -3,12 +3,13 @@
 // report of failed files, and where each output goes.
 
 #include <optional>
-#include <set>
+#include <map>
 #include <string>
 #include <string_view>
 
 #include "cli/shell_view.h"
 #include "core/editor_state.h"
+#include "files/file_io.h"
 
 namespace pixador::cli {
 
@@ -29,7 +30,8 @@ public:
     void Fail(const std::string& file, const std::string& reason);
     // "FILE: text" on standard error, without failing.
     void Note(const std::string& file, const std::string& text);
-    int ExitStatus() const { return failed_ ? kExitFailed : kExitOk; }
+    // Lands the files written so far and gives the run's exit status.
+    int Finish();
 
     // The preferences of iniPath, or of the Pixador.ini the editor beside this program reads
     // (the defaults when there is none). False with error set when iniPath cannot be read.
@@ -40,15 +42,17 @@ public:
     // out, beside the input. Set by SetOutput first.
     bool SetOutput(const std::optional<std::string>& out, std::size_t inputs, std::string& error);
     std::string OutputFor(const std::string& input, std::string_view extension) const;
-    // Writes bytes to target (standard output for "-"), replacing a file only once it is
-    // written whole. Reports a failure, or a second write to one target, against input.
+    // Writes bytes to target (standard output for "-"). Files are replaced only once written
+    // whole, all of them together at Finish. Reports a failure, or a second write to one
+    // target, against input.
     bool Write(const std::string& input, const std::string& target, std::string_view bytes);
 
 private:
     bool failed_ = false;
     std::optional<std::string> out_;
     bool outIsFolder_ = false;
-    std::set<std::string> written_;
+    std::map<std::string, std::string> written_;  // target -> input
+    AtomicFileBatch batch_;
 };
 
 // Text of a path's name without its last extension.

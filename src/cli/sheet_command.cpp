@@ -87,18 +87,18 @@ int RunSheet(const std::vector<std::string>& words)
     const std::optional<GrayImage> image = ReadImageFile(file, reason);
     if (!image) {
         session.Fail(file, reason);
-        return session.ExitStatus();
+        return session.Finish();
     }
     const auto [w, h] = *tile;
     if (image->width % w != 0 || image->height % h != 0) {
         session.Fail(file, "the sheet is " + SizeText(image->width, image->height) + ", not a whole number of " +
                                SizeText(w, h) + " tiles");
-        return session.ExitStatus();
+        return session.Finish();
     }
     const std::vector<SheetTile> tiles = CutSheet(*image, w, h, brightness, args->Has("--keep-empty"));
     if (tiles.empty()) {
         session.Fail(file, "every tile is empty (--keep-empty keeps them)");
-        return session.ExitStatus();
+        return session.Finish();
     }
     if (args->Has("--mask") && !image->hasAlpha)
         session.Note(file, "no transparency in the picture: the mask is all opaque");
@@ -107,7 +107,7 @@ int RunSheet(const std::vector<std::string>& words)
     if (tiles.size() * 2 * static_cast<std::size_t>(h) > kMaxImportItems)
         session.Note(file, std::to_string(tiles.size() * 2 * h) + " items: the C import reads 32767 at most");
     session.Write(file, *out, SheetCText(session.state.preferences, tiles, w, h, args->Has("--mask")));
-    return session.ExitStatus();
+    return session.Finish();
 }
 
 }  // namespace pixador::cli
