@@ -18,7 +18,8 @@ namespace pixador::cli {
 
 const char* const kConvertHelp =
     "usage: pxdtool convert IN OUT [--area X,Y,W,H] [--brightness B] [--scale N]\n"
-    "                       [--lcd] [--mask] [--ini PATH] [--array-only] [--bw | --gray]\n"
+    "                       [--lcd] [--mask] [--ini PATH] [--array-only]\n"
+    "                       [--bw | --gray]\n"
     "\n"
     "Converts one file into another, each known by its extension:\n"
     "  IN   .pxd (a sprite file), .png, or .bmp (256 colours)\n"
