@@ -1,6 +1,8 @@
 #include "core/app/main_mdi.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIcon>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -14,9 +16,11 @@
 #include <QStyle>
 #include <QUrl>
 
+#include "canvas/ui/draw_form.h"
 #include "canvas/ui/drawing_commands.h"
 #include "compose/ui/compose_commands.h"
 #include "compose/ui/bitmap_commands.h"
+#include "compose/ui/plugin_commands.h"
 #include "core/app/about_form.h"
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
@@ -29,6 +33,9 @@
 #include "core/prompts.h"
 #include "files/ui/bmp_export_form.h"
 #include "files/ui/code_commands.h"
+
+// The icon's resource lives in a static library: the linker keeps it only when it is named.
+static void InitProgramIcon() { Q_INIT_RESOURCE(program_icon); }
 
 namespace pixador {
 
@@ -53,6 +60,12 @@ constexpr ToolPlace kToolPlaces[] = {
 MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMainWindow(parent), state_(state)
 {
     setObjectName("MainMDI");
+    // Every window of the program, the MDI children included, shows the program's own icon.
+    InitProgramIcon();
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) icon.addFile(QString(":/icons/pixador-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
     setWindowTitle(kBanner);
     setAcceptDrops(true);
     view.Attach(this);
@@ -72,11 +85,13 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     ConnectDocumentCommands();
     canvas_->ConnectMenu();
     drawing_->ConnectMenu();
+    canvas_->Form()->onZoomSteps = [this](int steps) { drawing_->StepZoom(steps); };
     ConnectCodeCommands(*this, state_);
     ConnectComposeCommands(*this, state_);
     ConnectSpriteCommands(*this, *area_, state_);
     ConnectBitmapCommands(*this, state_);
     ConnectBitmapExport(*this, state_, [&view] { return view.CanvasPicture(); });
+    ConnectPlugInCommands(*this, state_);
 }
 
 MainMDI::~MainMDI() = default;

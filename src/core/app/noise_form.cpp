@@ -11,6 +11,7 @@
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -68,8 +69,7 @@ public:
 private:
     void CloseWindow()
     {
-        if (QWidget* sub = parentWidget()) sub->close();
-        else close();
+        CloseDialogWindow(*this);
     }
 
     EditorState& state_;

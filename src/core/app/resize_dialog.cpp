@@ -14,6 +14,7 @@
 #include "core/editor_state.h"
 #include "core/ui/dialog_keys.h"
 #include "core/size_dialog.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -70,8 +71,7 @@ public:
 private:
     void CloseWindow()
     {
-        if (QWidget* sub = parentWidget()) sub->close();
-        else close();
+        CloseDialogWindow(*this);
     }
 
     EditorState& state_;
@@ -88,12 +88,7 @@ void OpenResizeDialog(QMdiArea& area, EditorState& state, SizeMode mode)
     for (QMdiSubWindow* sub : area.subWindowList())
         if (sub->widget() && sub->widget()->objectName() == "ResizeDialog") sub->close();
     auto* dialog = new ResizeDialog(state, mode);
-    QMdiSubWindow* sub = area.addSubWindow(dialog, Qt::Dialog);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(dialog->windowTitle());
-    sub->adjustSize();
-    sub->show();
-    area.setActiveSubWindow(sub);
+    ShowDialogWindow(area, dialog, dialog->windowTitle());
     dialog->findChild<QComboBox*>("widthbox")->setFocus();
 }
 
