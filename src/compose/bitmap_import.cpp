@@ -12,18 +12,6 @@
 
 namespace pixador {
 
-namespace {
-
-std::uint8_t GrayOverWhite(const RgbaPixel& p)
-{
-    if (p.alpha == 255) return GrayOfColor(p.red, p.green, p.blue);
-    const double gray = 0.3 * p.red + 0.59 * p.green + 0.11 * p.blue;
-    const double over = (gray * p.alpha + 255.0 * (255 - p.alpha)) / 255.0;
-    return static_cast<std::uint8_t>(std::clamp(RoundHalfEven(over), 0.0, 255.0));
-}
-
-}  // namespace
-
 BitmapOutcome BitmapFromPicture(const DecodedPicture& picture, BitmapImage& image)
 {
     if (picture.width < 1 || picture.height < 1 || !picture.pixelAt) return BitmapOutcome::NotABitmap;
@@ -33,7 +21,8 @@ BitmapOutcome BitmapFromPicture(const DecodedPicture& picture, BitmapImage& imag
     for (int g = 0; g < 256; ++g) read.grayTable[g] = static_cast<std::uint8_t>(g);
     for (int y = 0; y < read.height; ++y) {
         for (int x = 0; x < read.width; ++x) {
-            read.pixels[static_cast<std::size_t>(y) * read.width + x] = GrayOverWhite(picture.pixelAt(x, y));
+            const RgbaPixel p = picture.pixelAt(x, y);
+            read.pixels[static_cast<std::size_t>(y) * read.width + x] = GrayOverWhite(p.red, p.green, p.blue, p.alpha);
         }
     }
     image = std::move(read);

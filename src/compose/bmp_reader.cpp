@@ -98,10 +98,10 @@ void ReadRle8(std::string_view bytes, const BitmapHeader& h, BitmapImage& image)
 
 }  // namespace
 
-void BitmapImage::Reset(long long columns, long long rows)
+void BitmapImage::Reset(long long columns, long long rows, int maxSide)
 {
-    width = static_cast<int>(std::clamp<long long>(columns, 0, kMaxBitmapSide));
-    height = static_cast<int>(std::clamp<long long>(rows, 0, kMaxBitmapSide));
+    width = static_cast<int>(std::clamp<long long>(columns, 0, maxSide));
+    height = static_cast<int>(std::clamp<long long>(rows, 0, maxSide));
     pixels.assign(static_cast<std::size_t>(width) * height, 0);
 }
 
@@ -144,12 +144,12 @@ void ReadBitmapPixels(std::string_view bytes, const BitmapHeader& header, Bitmap
     else ReadUncompressed(bytes, header, image);
 }
 
-BitmapOutcome DecodeBitmap(std::string_view bytes, BitmapImage& image)
+BitmapOutcome DecodeBitmap(std::string_view bytes, BitmapImage& image, int maxSide)
 {
     const BitmapHeader header = ReadBitmapHeader(bytes);
     if (header.outcome != BitmapOutcome::Read) return header.outcome;
     BitmapImage read;
-    read.Reset(header.width, header.rows);
+    read.Reset(header.width, header.rows, maxSide);
     ReadBitmapPalette(bytes, header, read);
     ReadBitmapPixels(bytes, header, read);
     image = std::move(read);

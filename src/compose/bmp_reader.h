@@ -26,8 +26,8 @@ struct BitmapImage {
 
     std::uint8_t Index(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
     std::uint8_t Gray(int x, int y) const { return grayTable[Index(x, y)]; }
-    // Sizes the picture (cut to 400 x 400) with every pixel index 0.
-    void Reset(long long columns, long long rows);
+    // Sizes the picture (cut to maxSide x maxSide) with every pixel index 0.
+    void Reset(long long columns, long long rows, int maxSide = kMaxBitmapSide);
 };
 
 enum class BitmapOutcome { Read, NotABitmap, TooNarrow };
@@ -53,8 +53,9 @@ void ReadBitmapPalette(std::string_view bytes, const BitmapHeader& header, Bitma
 // The pixel rows, uncompressed or RLE8, into an image already Reset to the header's size.
 // Whatever the bytes do not reach stays index 0.
 void ReadBitmapPixels(std::string_view bytes, const BitmapHeader& header, BitmapImage& image);
-// The three steps; image is replaced only when the outcome is Read.
-BitmapOutcome DecodeBitmap(std::string_view bytes, BitmapImage& image);
+// The three steps; image is replaced only when the outcome is Read. The capture dialog keeps
+// the first 400 x 400 pixels; pxdtool's sprite sheets may be larger.
+BitmapOutcome DecodeBitmap(std::string_view bytes, BitmapImage& image, int maxSide = kMaxBitmapSide);
 
 // Reads the file with the reader's status texts and messages; true on success, and only then
 // is image replaced.

@@ -26,6 +26,14 @@ std::uint8_t AdjustBrightness(int gray, int brightness)
     return static_cast<std::uint8_t>(std::clamp(v, 0.0, 255.0));
 }
 
+std::uint8_t GrayOverWhite(int red, int green, int blue, int alpha)
+{
+    if (alpha == 255) return GrayOfColor(red, green, blue);
+    const double gray = 0.3 * red + 0.59 * green + 0.11 * blue;
+    const double over = (gray * alpha + 255.0 * (255 - alpha)) / 255.0;
+    return static_cast<std::uint8_t>(std::clamp(RoundHalfEven(over), 0.0, 255.0));
+}
+
 LevelTable LevelsForBrightness(int brightness)
 {
     LevelTable table{};

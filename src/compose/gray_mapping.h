@@ -12,6 +12,9 @@ namespace pixador {
 // round(0.3 R + 0.59 G + 0.11 B), halves to even.
 std::uint8_t GrayOfColor(int red, int green, int blue);
 
+// The palette rule's gray laid over white by alpha (0..255): a transparent pixel is white.
+std::uint8_t GrayOverWhite(int red, int green, int blue, int alpha);
+
 // 0 white from 192, 1 light gray from 128, 2 dark gray from 64, else 3 black.
 GrayLevel GrayToLevel(int gray);
 

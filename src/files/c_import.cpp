@@ -342,6 +342,31 @@ PlaneBuffer DecodeArray(const FoundArray& array, DecodeChoice& choice)
     return buffer;
 }
 
+std::vector<PlaneBuffer> DecodeSprites(const FoundArray& array, int sprites, bool darkFirst)
+{
+    std::vector<PlaneBuffer> result;
+    const int n = array.itemCount;
+    if (sprites < 1 || n < 2 || n % 2 != 0 || (n / 2) % sprites != 0) return result;
+    const int itemsPerSprite = n / sprites;
+    ItemCursor items(array.data);
+    std::string_view item;
+    for (int s = 0; s < sprites; ++s) {
+        FoundArray one;
+        one.name = array.name;
+        one.itemBits = array.itemBits;
+        one.itemCount = static_cast<std::int16_t>(itemsPerSprite);
+        for (int k = 0; k < itemsPerSprite && items.Next(item); ++k) {
+            if (k > 0) one.data += ',';
+            one.data.append(item);
+        }
+        DecodeChoice choice;
+        choice.grayscale = true;
+        choice.darkFirst = darkFirst;
+        result.push_back(DecodeArray(one, choice));
+    }
+    return result;
+}
+
 ImportCPanel::ImportCPanel(std::vector<FoundArray> arrays) : arrays_(std::move(arrays))
 {
     EnableGrayOptions(false);

@@ -51,6 +51,11 @@ struct DecodeChoice {
 // and missing items give white rows. At most 256 rows are held and 255 filled.
 PlaneBuffer DecodeArray(const FoundArray& array, DecodeChoice& choice);
 
+// The sprites of a grayscale array one by one: the same rows the panel shows stacked for that
+// many sprites, but each sprite decoded on its own, so none is lost past the 255 rows a stacked
+// import holds. Empty unless sprites divides the item count / 2.
+std::vector<PlaneBuffer> DecodeSprites(const FoundArray& array, int sprites, bool darkFirst);
+
 // The rules of the "C Import Panel" dialog; the window shows these fields and forwards its
 // control events to the handlers.
 class ImportCPanel {

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <vector>
 
 #include "core/document_commands.h"
 #include "core/editor_state.h"
@@ -44,12 +45,6 @@ std::string Indent(const Preferences& p)
     return std::string(static_cast<std::size_t>(count), p.IndentType ? ' ' : '\t');
 }
 
-std::string SpriteArrayName(const Preferences& p)
-{
-    std::string name = TrimBlanks(p.SpriteName);
-    return name.empty() ? "sprite" : name;
-}
-
 std::string Decimal(long long value)
 {
     char buf[24];
@@ -88,7 +83,48 @@ int Clamp(int value, int low, int high)
     return value < low ? low : value > high ? high : value;
 }
 
+constexpr std::array<const char*, 3> kCPrefix{"0x", "", "0b"};
+
+// The items after a header: prefix and number text, "," between C items, a line break after
+// every perLine items.
+void AppendItems(std::string& out, const std::vector<std::uint32_t>& rows, int bits, int method,
+                 const std::string& prefix, bool c, int perLine, const std::string& itemBreak)
+{
+    const int items = static_cast<int>(rows.size());
+    for (int k = 1; k <= items; ++k) {
+        out += prefix;
+        out += RowNumberText(rows[k - 1], bits, method);
+        if (k < items) {
+            if (c) out += ',';
+            if (k % perLine == 0) out += itemBreak;
+        }
+    }
+}
+
 }  // namespace
+
+std::string SpriteArrayName(const Preferences& p)
+{
+    std::string name = TrimBlanks(p.SpriteName);
+    return name.empty() ? "sprite" : name;
+}
+
+std::string CArrayText(const Preferences& prefs, const std::string& name, int elementBits,
+                       const std::vector<std::uint32_t>& rows, bool nested)
+{
+    const std::string lb = kCodeLineBreak;
+    const std::string indent = nested ? Indent(prefs) : std::string();
+    const std::string itemBreak = lb + indent + Indent(prefs);
+    const int method = Clamp(prefs.SpriteEncodeMethod, 0, 2);
+    const int perLine = prefs.ItemsPerLine < 1 ? 1 : prefs.ItemsPerLine;
+    std::string out;
+    out.reserve(rows.size() * (static_cast<std::size_t>(elementBits) + itemBreak.size() + 3) + 64);
+    out += indent + CTypeName(elementBits) + " " + name + "[" +
+           (prefs.ExplicitDimensions ? Decimal(static_cast<long long>(rows.size())) : "") + "] = {" + itemBreak;
+    AppendItems(out, rows, elementBits, method, kCPrefix[method], true, perLine, itemBreak);
+    out += lb + indent + "};";
+    return out;
+}
 
 bool UsesGray(const EditorState& state)
 {
@@ -137,6 +173,7 @@ GeneratedCode GenerateCode(EditorState& state, CodeLanguage language, bool withS
     GeneratedCode result;
     if (bits == 0 || s.height < 1) {
         ShowErrorMessage(state, "Only sprites 8, 16 or 32 pixels wide can be written as code!");
+        result.refused = true;
         return result;
     }
     const bool c = language == CodeLanguage::C;
@@ -153,57 +190,49 @@ GeneratedCode GenerateCode(EditorState& state, CodeLanguage language, bool withS
     const int method = Clamp(prefs.SpriteEncodeMethod, 0, 2);
     if (!result.grayscale && arrangement >= 2) {
         ShowErrorMessage(state, "Interlaced arrangement is not possible with B&W data!!");
+        result.refused = true;
         return result;
     }
 
-    const std::string typeName = c ? CTypeName(bits) : AsmTypeName(bits);
-    static constexpr std::array<const char*, 3> kCPrefix{"0x", "", "0b"};
-    static constexpr std::array<const char*, 3> kAsmMark{" $", " ", " %"};
-    const std::string prefix = c ? std::string(kCPrefix[method]) : typeName + kAsmMark[method];
-    const int perLine = c ? (prefs.ItemsPerLine < 1 ? 1 : prefs.ItemsPerLine) : 1;
-    const std::string itemBreak = lb + indent + indent;
+    // The plane rows in output order.
+    std::vector<std::uint32_t> rows(static_cast<std::size_t>(items));
+    for (int k = 0; k < items; ++k) {
+        const PlaneRow pr = RowForItem(k, s.height, result.grayscale, arrangement);
+        rows[k] = RowValue(s, pr.plane, pr.row, bits);
+    }
 
     std::string& out = result.text;
-    out.reserve(static_cast<std::size_t>(items) * (prefix.size() + bits + itemBreak.size() + 2) + 512);
     if (c) {
-        out += indent + typeName + " " + name + "[" + (prefs.ExplicitDimensions ? Decimal(items) : "") +
-               "] = {" + itemBreak;
+        out = CArrayText(prefs, name, bits, rows);
     } else {
+        static constexpr std::array<const char*, 3> kAsmMark{" $", " ", " %"};
+        const std::string itemBreak = lb + indent + indent;
+        const std::string typeName = AsmTypeName(bits);
+        out.reserve(static_cast<std::size_t>(items) * (typeName.size() + bits + itemBreak.size() + 2) + 64);
         out += name + ":" + itemBreak;
         if (prefs.GraphLib) {
             // First word: the number of data rows that follow (planes x height).
             out += "dc.w " + Decimal(planes * s.height) + lb;
             out += indent + indent + "dc.w " + Decimal(bits / 8) + itemBreak;
         }
+        AppendItems(out, rows, bits, method, typeName + kAsmMark[method], false, 1, itemBreak);
     }
+    result.arrayEnd = out.size();
 
-    for (int k = 1; k <= items; ++k) {
-        const PlaneRow pr = RowForItem(k - 1, s.height, result.grayscale, arrangement);
-        out += prefix;
-        out += RowNumberText(RowValue(s, pr.plane, pr.row, bits), bits, method);
-        if (k < items) {
-            if (c) out += ',';
-            if (k % perLine == 0) out += itemBreak;
-        }
-    }
-
-    if (c) {
-        out += lb + indent + "};";
-        if (withSample) {
-            out += lb + indent + "int x = 10;" + lb + indent + "int y = 10;" + lb + lb + indent + "ClrScr();" + lb;
-            const std::string call = indent + "Sprite" + wText + " (x,y," + hText + ",";
-            if (result.grayscale) {
-                // The start of the array holds the light rows when they come first, so the
-                // calls name the planes the other way round; the interlaced orders keep theirs.
-                const bool lightFirst = arrangement == 0;
-                const char* first = lightFirst ? "LIGHT_PLANE" : "DARK_PLANE";
-                const char* second = lightFirst ? "DARK_PLANE" : "LIGHT_PLANE";
-                out += lb + indent + "if (!GrayOn ()) return;";
-                out += lb + call + name + ",GrayGetPlane (" + first + "),SPRT_XOR);";
-                out += lb + call + " &" + name + "[" + hText + "],GrayGetPlane (" + second + "),SPRT_XOR);";
-            } else {
-                out += lb + call + name + ", LCD_MEM,SPRT_XOR);";
-            }
+    if (c && withSample) {
+        out += lb + indent + "int x = 10;" + lb + indent + "int y = 10;" + lb + lb + indent + "ClrScr();" + lb;
+        const std::string call = indent + "Sprite" + wText + " (x,y," + hText + ",";
+        if (result.grayscale) {
+            // The start of the array holds the light rows when they come first, so the
+            // calls name the planes the other way round; the interlaced orders keep theirs.
+            const bool lightFirst = arrangement == 0;
+            const char* first = lightFirst ? "LIGHT_PLANE" : "DARK_PLANE";
+            const char* second = lightFirst ? "DARK_PLANE" : "LIGHT_PLANE";
+            out += lb + indent + "if (!GrayOn ()) return;";
+            out += lb + call + name + ",GrayGetPlane (" + first + "),SPRT_XOR);";
+            out += lb + call + " &" + name + "[" + hText + "],GrayGetPlane (" + second + "),SPRT_XOR);";
+        } else {
+            out += lb + call + name + ", LCD_MEM,SPRT_XOR);";
         }
     }
     return result;
@@ -234,13 +263,8 @@ void ExportCode_Click(EditorState& state)
     WriteCSourceFile(state, ShowSaveDialog(state, "C Source Files (*.c)", "*.c"));
 }
 
-void WriteCSourceFile(EditorState& state, const std::string& chosen)
+CSourceText CSourceFileText(EditorState& state, const std::string& afterArray)
 {
-    if (chosen.empty()) return;
-    std::string path = chosen;
-    if (ToLowerAscii(path.substr(path.size() < 2 ? 0 : path.size() - 2)) != ".c") path += ".c";
-    if (!ConfirmOverwrite(state, path)) return;
-
     const Preferences& prefs = state.preferences;
     const std::string indent = Indent(prefs);
     const std::string lb = kCodeLineBreak;
@@ -249,9 +273,13 @@ void WriteCSourceFile(EditorState& state, const std::string& chosen)
     std::string site = "/* http://tigcc.ticalc.org";
     site.append(68 - site.size(), ' ');
 
-    const GeneratedCode code = GenerateCode(state, CodeLanguage::C, true);
+    GeneratedCode code = GenerateCode(state, CodeLanguage::C, true);
+    if (!afterArray.empty() && !code.refused) code.text.insert(code.arrayEnd, lb + afterArray);
 
-    std::string text;
+    CSourceText result;
+    result.refused = code.refused;
+    result.grayscale = code.grayscale;
+    std::string& text = result.text;
     text.reserve(code.text.size() + 1024);
     text += "/* C Source File Generated By Pixador :: Sprite Editor              */" + lb;
     text += "/* -----------------------------------------------------------------*/" + lb;
@@ -272,8 +300,17 @@ void WriteCSourceFile(EditorState& state, const std::string& chosen)
     text += indent + "ngetchx();" + lb;
     if (code.grayscale) text += indent + "GrayOff();" + lb;
     text += "}" + lb;
+    return result;
+}
 
-    if (!WriteFileAtomically(path, text)) ShowErrorMessage(state, "Error writting " + path + "!!");
+void WriteCSourceFile(EditorState& state, const std::string& chosen)
+{
+    if (chosen.empty()) return;
+    std::string path = chosen;
+    if (ToLowerAscii(path.substr(path.size() < 2 ? 0 : path.size() - 2)) != ".c") path += ".c";
+    if (!ConfirmOverwrite(state, path)) return;
+    if (!WriteFileAtomically(path, CSourceFileText(state).text))
+        ShowErrorMessage(state, "Error writting " + path + "!!");
 }
 
 }  // namespace pixador

@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pixador {
 
 struct EditorState;
 struct ClockTime;
+struct Preferences;
 
 enum class CodeLanguage { C, Assembler };
 
@@ -27,8 +29,10 @@ bool UsesGray(const EditorState& state);
 bool ChooseGrayscaleData(EditorState& state);
 
 struct GeneratedCode {
-    std::string text;        // no trailing line break; empty when refused
-    bool grayscale = false;  // the data kind that was chosen
+    std::string text;           // no trailing line break; empty when refused
+    bool grayscale = false;     // the data kind that was chosen
+    bool refused = false;       // a message said why
+    std::size_t arrayEnd = 0;   // where the data array's text ends, before any sample call
 };
 
 // Asks the monochrome question (when the policy says so) once per call. Refuses interlaced
@@ -36,6 +40,16 @@ struct GeneratedCode {
 // with light rows first, the gray calls name the light plane first.
 GeneratedCode GenerateCode(EditorState& state, CodeLanguage language, bool withSample);
 std::string GenerateSpriteCode(EditorState& state, CodeLanguage language, bool withSample);
+
+// The preference's array name, "sprite" when it is blank.
+std::string SpriteArrayName(const Preferences& prefs);
+
+// A C array declaration of rows (one item each, leftmost pixel most significant) in the
+// preferences' notation, indent, items per line and explicit size: the form of the sprite
+// array, for any other array written beside it. nested: indented as inside the sample
+// program's function; otherwise at file level (the items one indent in).
+std::string CArrayText(const Preferences& prefs, const std::string& name, int elementBits,
+                       const std::vector<std::uint32_t>& rows, bool nested = true);
 
 // One row of W bits as the preference's number text, without prefix: upper-case hexadecimal
 // with elementBits / 4 digits, unsigned decimal, or elementBits binary digits.
@@ -50,6 +64,14 @@ std::string Generate_Click(EditorState& state);
 
 // File > Export > As C source: asks for a file, then writes the sample program.
 void ExportCode_Click(EditorState& state);
+struct CSourceText {
+    std::string text;
+    bool grayscale = false;
+    bool refused = false;  // the generator refused: the frame holds an empty array text
+};
+// The sample program file (its date from the view's clock); afterArray, when given, follows
+// the sprite array on a line of its own.
+CSourceText CSourceFileText(EditorState& state, const std::string& afterArray = {});
 // Writes the complete sample program; adds ".c" when missing. A failed write leaves any
 // older file as it was and reports the failure.
 void WriteCSourceFile(EditorState& state, const std::string& path);

@@ -103,14 +103,19 @@ std::string AsciiColorsText(const Preferences& p)
 
 }  // namespace
 
-void ReadPreferences(EditorState& state, const std::string& path)
+PreferencesRead ReadPreferencesFile(const std::string& path, Preferences& prefs)
 {
     const std::optional<std::vector<std::string>> lines = ReadIniLines(path);
-    Preferences read = state.preferences;
-    if (lines && !lines->empty() && ParsePreferences(*lines, read)) {
-        state.preferences = read;
-        return;
-    }
+    if (!lines) return PreferencesRead::Unreadable;
+    Preferences read = prefs;
+    if (lines->empty() || !ParsePreferences(*lines, read)) return PreferencesRead::Invalid;
+    prefs = read;
+    return PreferencesRead::Read;
+}
+
+void ReadPreferences(EditorState& state, const std::string& path)
+{
+    if (ReadPreferencesFile(path, state.preferences) == PreferencesRead::Read) return;
     const bool widthx2 = state.preferences.ASCIIWidthx2;
     state.preferences = Preferences{};
     state.preferences.ASCIIWidthx2 = widthx2;

@@ -30,6 +30,11 @@ struct Preferences {
     std::int16_t DefaultHeight = 8;
 };
 
+enum class PreferencesRead { Read, Unreadable, Invalid };
+// Reads the file's keys over prefs, which stays as it was unless the whole file reads (an empty
+// file or a number outside 16 bits is Invalid). Touches nothing else.
+PreferencesRead ReadPreferencesFile(const std::string& path, Preferences& prefs);
+
 // Fills state.preferences from the file; on any failure takes the defaults and rewrites the file.
 void ReadPreferences(EditorState& state, const std::string& path);
 // Writes the 18 lines; reports a failure through the view. True when written.

@@ -89,15 +89,33 @@ bool ReadSpritePlanes(ByteSource& file, int width, int height, PlaneBuffer& buff
     return true;
 }
 
-std::optional<PlaneBuffer> ReadSpriteFile(const std::string& path)
+std::optional<PlaneBuffer> ReadSpriteFile(const std::string& path, SpriteFileFault* fault)
 {
+    SpriteFileFault ignored;
+    SpriteFileFault& why = fault ? *fault : ignored;
+    why = {};
     const std::optional<std::string> bytes = ReadFileBytes(path, kMaxSpriteFileBytes);
-    if (!bytes) return std::nullopt;
+    if (!bytes) {
+        why.kind = SpriteFileFault::Unreadable;
+        return std::nullopt;
+    }
     ByteSource file(*bytes);
     const SpriteHeader header = ReadSpriteHeader(file);
-    if (!header.complete || !SizeFitsCells(header.width, header.height)) return std::nullopt;
+    why.header = header;
+    if (!header.complete) {
+        why.kind = SpriteFileFault::NoHeader;
+        return std::nullopt;
+    }
+    if (!SizeFitsCells(header.width, header.height)) {
+        why.kind = SpriteFileFault::BadSize;
+        return std::nullopt;
+    }
     PlaneBuffer planes(2, header.width, header.height);
-    if (!ReadSpritePlanes(file, header.width, header.height, planes)) return std::nullopt;
+    if (!ReadSpritePlanes(file, header.width, header.height, planes)) {
+        why.kind = SpriteFileFault::Truncated;
+        why.fileBytes = bytes->size();
+        return std::nullopt;
+    }
     return planes;
 }
 

@@ -37,8 +37,22 @@ SpriteHeader ReadSpriteHeader(ByteSource& file);
 // Fills buffer (already sized 2 x width x height); false as soon as the file runs short.
 bool ReadSpritePlanes(ByteSource& file, int width, int height, PlaneBuffer& buffer);
 
+// Why a sprite file did not read.
+struct SpriteFileFault {
+    enum Kind { None, Unreadable, NoHeader, BadSize, Truncated } kind = None;
+    SpriteHeader header;        // as far as it was read
+    std::size_t fileBytes = 0;  // Truncated: the file's length
+};
+
 // Opens a sprite file and reads it whole; empty when anything is missing or the size does not
-// fit the sprite model. Used by the loader and by the dialogs that combine sprite files.
-std::optional<PlaneBuffer> ReadSpriteFile(const std::string& path);
+// fit the sprite model, with the reason in fault when given. Used by the loader, by the dialogs
+// that combine sprite files and by pxdtool.
+std::optional<PlaneBuffer> ReadSpriteFile(const std::string& path, SpriteFileFault* fault = nullptr);
+
+// The file's length for a sprite of this size.
+inline std::size_t SpriteFileBytes(int width, int height)
+{
+    return 2 + 2 * static_cast<std::size_t>(width / 8) * static_cast<std::size_t>(height);
+}
 
 }  // namespace pixador

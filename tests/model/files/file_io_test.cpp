@@ -81,5 +81,40 @@ TEST(WriteFileAtomically, ReplacementKeepsThePermissionBits)
 #endif
 }
 
+// Few files flush one by one, many through one flush of the file system: both paths land
+// every accepted file and leave no temporary behind, and a refused target stays as it was.
+TEST(AtomicFileBatch, LandsEveryAcceptedFileAndNothingElse)
+{
+    for (const int count : {2, 12}) {
+        TempDir dir;
+        const std::string locked = dir.File("locked");
+        TempDir::Write(locked, "old");
+        std::filesystem::permissions(locked, kReadOnly);
+        TempDir::Write(dir.File("f0"), "previous");
+        {
+            AtomicFileBatch batch;
+            EXPECT_FALSE(batch.Stage(locked, "new"));
+            for (int i = 0; i < count; ++i)
+                EXPECT_TRUE(batch.Stage(dir.File("f" + std::to_string(i)), "x" + std::to_string(i)));
+            EXPECT_EQ(TempDir::Read(dir.File("f0")), "previous") << "nothing replaced before Commit";
+            EXPECT_TRUE(batch.Commit().empty());
+        }
+        for (int i = 0; i < count; ++i)
+            EXPECT_EQ(TempDir::Read(dir.File("f" + std::to_string(i))), "x" + std::to_string(i));
+        EXPECT_EQ(TempDir::Read(locked), "old");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.str()), std::filesystem::directory_iterator()),
+                  count + 1);
+    }
+    // Dropped without Commit: the temporaries go, the old file stays.
+    TempDir dir;
+    TempDir::Write(dir.File("kept"), "old");
+    {
+        AtomicFileBatch batch;
+        EXPECT_TRUE(batch.Stage(dir.File("kept"), "new"));
+    }
+    EXPECT_EQ(TempDir::Read(dir.File("kept")), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.str()), std::filesystem::directory_iterator()), 1);
+}
+
 }  // namespace
 }  // namespace pixador

@@ -1,0 +1,14 @@
+#pragma once
+// Pictures read for convert and sheet: PNG of any colour type, and 8-bit Windows bitmaps.
+
+#include <optional>
+#include <string>
+
+#include "compose/gray_image.h"
+
+namespace pixador::cli {
+
+// By the file's extension (.png or .bmp). Empty with reason set when it does not read.
+std::optional<GrayImage> ReadImageFile(const std::string& path, std::string& reason);
+
+}  // namespace pixador::cli

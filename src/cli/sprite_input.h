@@ -1,0 +1,18 @@
+#pragma once
+// Sprite files read into the editor state, with the reason when one does not read.
+
+#include <string>
+
+namespace pixador {
+struct EditorState;
+}
+
+namespace pixador::cli {
+
+// The whole file is read and checked before the sprite changes. False with reason set.
+bool LoadSpriteFile(EditorState& state, const std::string& path, std::string& reason);
+
+// "16x12"
+std::string SizeText(int width, int height);
+
+}  // namespace pixador::cli

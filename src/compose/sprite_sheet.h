@@ -1,0 +1,38 @@
+#pragma once
+// A sprite sheet cut into tiles of one size, written as one C array of gray sprites one after
+// the other (each its dark rows, then its light rows): the layout the C import reads back as
+// "The Array Contains: N Sprites".
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "compose/gray_image.h"
+#include "core/sprite.h"
+
+namespace pixador {
+
+struct Preferences;
+
+struct SheetTile {
+    int column = 0;
+    int row = 0;
+    PlaneBuffer planes;
+    std::vector<std::uint32_t> mask;  // opaque pixels, one item per row
+};
+
+// Left to right, top to bottom. Tiles whose every pixel is transparent or captures as white
+// are left out unless keepEmpty. The image is a whole number of tiles.
+std::vector<SheetTile> CutSheet(const GrayImage& image, int tileWidth, int tileHeight, int brightness,
+                                bool keepEmpty);
+
+// The #define lines for the count and the size (NAME_COUNT, NAME_WIDTH, NAME_HEIGHT, from the
+// preferences' array name upper-cased), the sprite array, and with withMask the mask array
+// NAME_mask of every tile's opaque rows in the same notation and element type.
+std::string SheetCText(const Preferences& prefs, const std::vector<SheetTile>& tiles, int tileWidth,
+                       int tileHeight, bool withMask);
+
+// A plane row of planes as an item of width bits, the leftmost pixel most significant.
+std::uint32_t PlaneRowBits(const PlaneBuffer& planes, int plane, int y);
+
+}  // namespace pixador
