@@ -66,9 +66,11 @@ void BitmapCapture::WBox_Click(int entry)
 void BitmapCapture::HBox_Change(std::string_view text)
 {
     const double v = LeadingNumber(text);
+    // A rewritten box changes again and meets the rules once more, so "256" on a shorter
+    // picture ends as the picture's height.
+    const int tallest = std::min(kMaxCaptureRows, image_.height);
     if (v <= 0) heightText = std::to_string(1);
-    else if (v > kMaxCaptureRows) heightText = std::to_string(kMaxCaptureRows);
-    else if (v > image_.height) heightText = std::to_string(image_.height);
+    else if (v > tallest) heightText = std::to_string(tallest);
     else heightText = std::string(text);
     // A fraction that rounds to 0 still captures one row.
     height_ = TypedValue(heightText, 1, std::clamp(image_.height, 1, kMaxCaptureRows));

@@ -60,8 +60,11 @@ TEST(CaptureArea, HeightAndBrightnessBoxesCorrectThemselves)
         EXPECT_EQ(c.Height(), r.height) << r.typed;
     }
     BitmapCapture shortOne(f.state, Picture(32, 40));
-    shortOne.HBox_Change("50");
-    EXPECT_EQ(shortOne.heightText, "40");
+    for (const char* typed : {"50", "300"}) {
+        shortOne.HBox_Change(typed);
+        EXPECT_EQ(shortOne.heightText, "40") << typed;
+        EXPECT_EQ(shortOne.Height(), 40) << typed;
+    }
 
     struct BrightRow {
         const char* typed;
