@@ -4,6 +4,7 @@
 #include "core/document_commands.h"
 #include "core/prompts.h"
 #include "core/text_helpers.h"
+#include "files/code_generator.h"
 #include "files/file_io.h"
 
 namespace pixador {
@@ -18,12 +19,14 @@ std::string MapExportText(const BitmapImage& image, int left, int top, int width
     static constexpr char kHex[] = "0123456789ABCDEF";
     const int bw = (width + 7) / 8 * 8;
     const LevelTable levels = LevelsForBrightness(brightness);
+    // Generated C ends its lines like the code generator does.
+    const std::string lb = kCodeLineBreak;
     std::string out;
-    out += "unsigned short h = " + std::to_string(height) + ";\n";
-    out += "unsigned short w = " + std::to_string(width) + ";\n";
-    out += "unsigned short bw = " + std::to_string(bw) + ";\n";
+    out += "unsigned short h = " + std::to_string(height) + ";" + lb;
+    out += "unsigned short w = " + std::to_string(width) + ";" + lb;
+    out += "unsigned short bw = " + std::to_string(bw) + ";" + lb;
     for (int layer = 0; layer < 2; ++layer) {
-        out += "unsigned char CBitMap_layer" + std::to_string(layer) + "[]={\n";
+        out += "unsigned char CBitMap_layer" + std::to_string(layer) + "[]={" + lb;
         for (int y = 0; y < height; ++y) {
             const int py = top + y;
             out += '\t';
@@ -44,9 +47,9 @@ std::string MapExportText(const BitmapImage& image, int left, int top, int width
                 out += kHex[value & 15];
             }
             if (y < height - 1) out += ", ";
-            out += '\n';
+            out += lb;
         }
-        out += "\t};\n\n";
+        out += "\t};" + lb + lb;
     }
     return out;
 }
