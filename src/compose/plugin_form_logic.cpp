@@ -150,15 +150,15 @@ bool PlugInFormLogic::ApplyFilter_Click()
     if (!x) return false;
     const std::string& path = PluginPaths[plugInRow];
 
-    // The plug-in works on a copy: a failure leaves the sprite, and what the canvas shows, as
-    // they were.
+    // The undo step comes first, whatever the plug-in answers. The plug-in works on a copy: a
+    // failure leaves the sprite, and what the canvas shows, as they were.
+    PushUndo(state_);
     SpriteImage& sprite = state_.sprite;
     CellBuffer work = sprite.cells;
     if (x->filter_apply(path.c_str(), work.data(), &area, &CurrentParams) != 1) {
         ShowErrorMessage(state_, "Error while trying to apply " + path + " plug-in!!");
         return false;
     }
-    PushUndo(state_);
     // Cells stay 0 or 1 whatever the plug-in wrote; past the sprite nothing changes.
     const std::size_t used = 2 * static_cast<std::size_t>(sprite.width) * sprite.height;
     for (std::size_t i = 0; i < used; ++i) sprite.cells[i] = work[i] != 0;

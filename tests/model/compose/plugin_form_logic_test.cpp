@@ -102,7 +102,7 @@ TEST(PlugInForm, ApplyChangesTheSelectionAsOneUndoableStep)
     EXPECT_EQ(d.state.sprite.cells, before.cells);
 }
 
-TEST(PlugInForm, FailedApplyLeavesSpriteAndHistoryAndKeepsTheDialogOpen)
+TEST(PlugInForm, FailedApplyLeavesSpriteAddsAnUndoStepAndKeepsTheDialogOpen)
 {
     struct Row {
         int plugin;
@@ -116,7 +116,7 @@ TEST(PlugInForm, FailedApplyLeavesSpriteAndHistoryAndKeepsTheDialogOpen)
         d.form.SParaVal_Change(r.value);
         EXPECT_FALSE(d.form.ApplyFilter_Click());
         EXPECT_EQ(d.state.sprite.cells, before.cells) << r.value;
-        EXPECT_EQ(d.state.undoCount, 0);
+        EXPECT_EQ(d.state.undoCount, 1);
         EXPECT_EQ(d.view.redraws, 0);
         ASSERT_EQ(d.view.messages.size(), 1u);
         EXPECT_EQ(d.view.messages[0].text, "Error while trying to apply " + d.form.PluginPaths[r.plugin] + " plug-in!!");
