@@ -1,5 +1,6 @@
 #include "compose/ui/plugin_form.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -12,6 +13,8 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
@@ -101,7 +104,14 @@ PlugInForm::PlugInForm(EditorState& state, PlugRunLibrary& plugrun, const std::s
         ShowLogic();
     });
     connect(plugInList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        rowChangedByPress_ = QApplication::mouseButtons() != Qt::NoButton;
         logic_.PlugInList_Click(row);
+        ShowLogic();
+    });
+    // Clicking the plug-in already selected selects it again: its defaults come back.
+    connect(plugInList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (std::exchange(rowChangedByPress_, false)) return;
+        logic_.PlugInList_Click(plugInList_->row(item));
         ShowLogic();
     });
     connect(sParaList_, &QComboBox::activated, this, [this](int entry) {

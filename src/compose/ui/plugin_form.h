@@ -31,6 +31,9 @@ private:
     void ShowLogic();
     void CloseWindow();
 
+    // The current row changed under a mouse press; the click that ends it is no reselection.
+    bool rowChangedByPress_ = false;
+
     PlugInFormLogic logic_;
     QTabBar* tab_;
     QWidget* pages_[2];

@@ -47,6 +47,12 @@ TEST(PlugInFormWindow, PicksASamplePlugInSetsAParameterAppliesWithEnterAndUndoes
 
     auto* value = form->findChild<QLineEdit*>("SParaVal");
     EXPECT_EQ(value->text(), "1");
+    // Clicking the selected plug-in again brings its defaults back.
+    QTest::keyClicks(value, "5");
+    QTest::mouseClick(tab, Qt::LeftButton, {}, tab->tabRect(0).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QTest::mouseClick(tab, Qt::LeftButton, {}, tab->tabRect(1).center());
+    EXPECT_EQ(value->text(), "1");
     QApplication::setActiveWindow(f.window.get());
     value->setFocus();
     value->selectAll();
