@@ -38,17 +38,14 @@ void Capture(EditorState& state, const BitmapImage& image, std::string_view byte
 {
     BitmapCapture capture(state, image);
     const std::uint8_t seed = bytes.empty() ? 0 : static_cast<std::uint8_t>(bytes.back());
-    for (int entry = 2; entry >= 0; --entry) {
-        capture.WBox_Click(entry);
-        capture.HBox_Change(std::to_string(seed * 3 - 100));
-        capture.AreaXStart_Change(capture.XStartMax());
-        capture.AreaYStart_Change(capture.YStartMax());
-        capture.BrightnessBar_Change(seed % 201 - 100);
-        capture.BrightBox_Change(bytes.substr(0, std::min<std::size_t>(bytes.size(), 8)));
-        capture.CaptureArea();
-    }
+    capture.WBox_Click(seed % 3);
+    capture.HBox_Change(std::to_string(seed * 3 - 100));
+    capture.AreaXStart_Change(capture.XStartMax());
+    capture.AreaYStart_Change(capture.YStartMax());
+    capture.BrightBox_Change(bytes.substr(0, std::min<std::size_t>(bytes.size(), 8)));
     capture.OkBMPBttn_Click(state);
-    MapExportText(image, seed % 50 - 10, seed % 30, image.width + 9, seed, seed % 201 - 100);
+    // A small rectangle anywhere, also reaching past the picture.
+    MapExportText(image, image.width - seed % 50, seed % 30 - 10, seed % 40, seed % 20, seed % 201 - 100);
 }
 
 }  // namespace
