@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bench_report.h"
 #include "compose/bmp_reader.h"
 #include "compose/capture_area.h"
 #include "support/state_fixture.h"
@@ -53,6 +54,7 @@ std::string Rle8Bitmap(int side)
 
 void BM_ReadRle8Bitmap_400x400(benchmark::State& bench)
 {
+    SetTargetMicroseconds(bench, 1000);
     const std::string file = Rle8Bitmap(400);
     pixador::BitmapImage image;
     for (auto _ : bench) {
@@ -60,10 +62,11 @@ void BM_ReadRle8Bitmap_400x400(benchmark::State& bench)
         benchmark::DoNotOptimize(image.pixels.data());
     }
 }
-BENCHMARK(BM_ReadRle8Bitmap_400x400)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadRle8Bitmap_400x400)->Name("ReadRle8BitmapWithGrayTable/400x400")->Unit(benchmark::kMicrosecond);
 
 void BM_Capture_32x256_WithBrightness(benchmark::State& bench)
 {
+    SetTargetMicroseconds(bench, 100);
     pixador::testing::StateFixture f;
     pixador::BitmapImage image;
     pixador::DecodeBitmap(Rle8Bitmap(400), image);
@@ -77,6 +80,6 @@ void BM_Capture_32x256_WithBrightness(benchmark::State& bench)
         benchmark::DoNotOptimize(capture.preview().data());
     }
 }
-BENCHMARK(BM_Capture_32x256_WithBrightness)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Capture_32x256_WithBrightness)->Name("CaptureWithBrightnessAndPreview/32x256")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -39,7 +39,7 @@ void BM_ScanCSourceText_10MB_2000Arrays(benchmark::State& bench)
     if (found.size() != 2000) bench.SkipWithError("arrays lost");
     bench.SetBytesProcessed(static_cast<std::int64_t>(bench.iterations()) * static_cast<std::int64_t>(text.size()));
 }
-BENCHMARK(BM_ScanCSourceText_10MB_2000Arrays)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanCSourceText_10MB_2000Arrays)->Name("ScanCSourceText/10MB_2000_arrays")->Unit(benchmark::kMillisecond);
 
 void BM_DecodeArray_32x256(benchmark::State& bench)
 {
@@ -52,6 +52,6 @@ void BM_DecodeArray_32x256(benchmark::State& bench)
         benchmark::DoNotOptimize(pixador::DecodeArray(found.at(0), choice));
     }
 }
-BENCHMARK(BM_DecodeArray_32x256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecodeArray_32x256)->Name("DecodeArray/32x256")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

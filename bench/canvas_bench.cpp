@@ -49,7 +49,7 @@ void BM_RedrawCanvas_32x256_Zoom24_Window1000x800(benchmark::State& bench)
     for (auto _ : bench) rig.form.Redraw();
     bench.counters["cells"] = (rig.state.viewWindow.x1 - rig.state.viewWindow.x0) * (rig.state.viewWindow.y1 - rig.state.viewWindow.y0);
 }
-BENCHMARK(BM_RedrawCanvas_32x256_Zoom24_Window1000x800)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RedrawCanvas_32x256_Zoom24_Window1000x800)->Name("RedrawCanvasZoom24/32x256_in_1000x800")->Unit(benchmark::kMicrosecond);
 
 void BM_RedrawCanvas_32x256_Zoom24_WholePicture(benchmark::State& bench)
 {
@@ -58,7 +58,7 @@ void BM_RedrawCanvas_32x256_Zoom24_WholePicture(benchmark::State& bench)
     bench.counters["width"] = rig.form.Picture().width();
     bench.counters["height"] = rig.form.Picture().height();
 }
-BENCHMARK(BM_RedrawCanvas_32x256_Zoom24_WholePicture)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawCanvas_32x256_Zoom24_WholePicture)->Name("RedrawCanvasZoom24/32x256_whole")->Unit(benchmark::kMillisecond);
 
 void BM_PaintPixel_Zoom24(benchmark::State& bench)
 {
@@ -69,6 +69,6 @@ void BM_PaintPixel_Zoom24(benchmark::State& bench)
         ++i;
     }
 }
-BENCHMARK(BM_PaintPixel_Zoom24)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintPixel_Zoom24)->Name("PaintPixelZoom24/1x1")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

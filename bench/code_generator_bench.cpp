@@ -21,8 +21,8 @@ void BM_GenerateSpriteCode_C_Hex_32x256(benchmark::State& s) { GenerateGraySprit
 void BM_GenerateSpriteCode_C_Binary_32x256(benchmark::State& s) { GenerateGraySprite(s, CodeLanguage::C, 2); }
 void BM_GenerateSpriteCode_Asm_Hex_32x256(benchmark::State& s) { GenerateGraySprite(s, CodeLanguage::Assembler, 0); }
 
-BENCHMARK(BM_GenerateSpriteCode_C_Hex_32x256)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_GenerateSpriteCode_C_Binary_32x256)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_GenerateSpriteCode_Asm_Hex_32x256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GenerateSpriteCode_C_Hex_32x256)->Name("GenerateCHex/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GenerateSpriteCode_C_Binary_32x256)->Name("GenerateCBinary/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GenerateSpriteCode_Asm_Hex_32x256)->Name("GenerateAsmHex/32x256")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

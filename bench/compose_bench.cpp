@@ -1,6 +1,7 @@
 // Mask operations and merges on the largest sprite.
 #include <benchmark/benchmark.h>
 
+#include "bench_report.h"
 #include "compose/mask.h"
 #include "compose/merge.h"
 #include "files/pxd_file.h"
@@ -14,6 +15,7 @@ using pixador::testing::StateFixture;
 // One operation chosen: both planes of a 32 x 256 sprite combined.
 void BM_MaskOperation_32x256(benchmark::State& bench)
 {
+    SetTargetMicroseconds(bench, 50);
     StateFixture f(32, 256);
     f.Scribble(1);
     pixador::MaskPanel panel(f.state);
@@ -28,11 +30,12 @@ void BM_MaskOperation_32x256(benchmark::State& bench)
     }
     bench.SetLabel(pixador::MaskOpCaption(code));
 }
-BENCHMARK(BM_MaskOperation_32x256)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MaskOperation_32x256)->Name("MaskOperation/32x256")->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
 
 // Ok: the result recomputed, one undo snapshot, the sprite replaced.
 void BM_MaskApply_32x256(benchmark::State& bench)
 {
+    SetTargetMicroseconds(bench, 50);
     StateFixture f(32, 256);
     f.Scribble(1);
     pixador::MaskPanel panel(f.state);
@@ -40,11 +43,12 @@ void BM_MaskApply_32x256(benchmark::State& bench)
     panel.ChooseOp(f.state, 0, pixador::kMaskXor);
     for (auto _ : bench) benchmark::DoNotOptimize(panel.OkBttn_Click(f.state));
 }
-BENCHMARK(BM_MaskApply_32x256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MaskApply_32x256)->Name("MaskApply/32x256")->Unit(benchmark::kMicrosecond);
 
 // 32 x 128 sprite and 32 x 128 file into 32 x 256, in each arrangement.
 void BM_Merge_32x256(benchmark::State& bench)
 {
+    SetTargetMicroseconds(bench, 50);
     pixador::testing::TempDir dir;
     StateFixture file(32, 128);
     file.Scribble(3);
@@ -61,11 +65,12 @@ void BM_Merge_32x256(benchmark::State& bench)
     }
     bench.SetLabel(pixador::MergeModeCaption(mode));
 }
-BENCHMARK(BM_Merge_32x256)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Merge_32x256)->Name("Merge/32x256")->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 // Ok: the checks, the result recomputed and the sprite grown to 256 rows.
 void BM_MergeApply_32x256(benchmark::State& bench)
 {
+    SetTargetMicroseconds(bench, 50);
     pixador::testing::TempDir dir;
     StateFixture file(32, 128);
     const std::string path = dir.File("half.pxd");
@@ -81,6 +86,6 @@ void BM_MergeApply_32x256(benchmark::State& bench)
         benchmark::DoNotOptimize(panel.OkBttn_Click(f.state));
     }
 }
-BENCHMARK(BM_MergeApply_32x256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MergeApply_32x256)->Name("MergeApply/32x256")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -62,7 +62,7 @@ void BM_PencilStrokeEightPreviews_32x256(benchmark::State& bench)
     bench.counters["us_per_stamp"] = benchmark::Counter(static_cast<double>(view.painted) * 1e-6,
                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_PencilStrokeEightPreviews_32x256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PencilStrokeEightPreviews_32x256)->Name("PencilStrokeEightPreviews/32x256")->Unit(benchmark::kMicrosecond);
 
 void BM_FloodFillWhole_32x256(benchmark::State& bench)
 {
@@ -75,7 +75,7 @@ void BM_FloodFillWhole_32x256(benchmark::State& bench)
         level = level == pixador::kBlack ? pixador::kWhite : pixador::kBlack;
     }
 }
-BENCHMARK(BM_FloodFillWhole_32x256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FloodFillWhole_32x256)->Name("FloodFillWhole/32x256")->Unit(benchmark::kMicrosecond);
 
 void BM_Paste_32x256(benchmark::State& bench)
 {
@@ -89,6 +89,6 @@ void BM_Paste_32x256(benchmark::State& bench)
         benchmark::DoNotOptimize(state.sprite.cells.data());
     }
 }
-BENCHMARK(BM_Paste_32x256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Paste_32x256)->Name("Paste/32x256")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

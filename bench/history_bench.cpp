@@ -17,6 +17,6 @@ void BM_PushUndoThenUndo_32x256(benchmark::State& bench)
         benchmark::DoNotOptimize(f.state.sprite.cells.data());
     }
 }
-BENCHMARK(BM_PushUndoThenUndo_32x256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PushUndoThenUndo_32x256)->Name("PushUndoThenUndo/32x256")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

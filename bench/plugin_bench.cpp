@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "bench_report.h"
 #include "compose/plugin_form_logic.h"
 #include "core/history.h"
 #include "support/state_fixture.h"
@@ -29,6 +30,7 @@ void MakeProgramFolder(const pixador::testing::TempDir& dir, int count)
 
 void BM_OpenDialogOverTwentyPlugIns(benchmark::State& bench)
 {
+    SetTargetMicroseconds(bench, 20000);
     pixador::testing::TempDir dir;
     MakeProgramFolder(dir, 20);
     pixador::testing::StateFixture f(32, 32);
@@ -39,10 +41,11 @@ void BM_OpenDialogOverTwentyPlugIns(benchmark::State& bench)
         if (form.plugInList.size() != 20) bench.SkipWithError("plug-ins missing");
     }
 }
-BENCHMARK(BM_OpenDialogOverTwentyPlugIns)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDialogOverTwentyPlugIns)->Name("OpenPlugInDialog/20_plug-ins")->Unit(benchmark::kMillisecond);
 
 void BM_ApplySamplePlugIn_32x256(benchmark::State& bench)
 {
+    SetTargetMicroseconds(bench, 2000);
     pixador::testing::TempDir dir;
     MakeProgramFolder(dir, 4);
     pixador::testing::StateFixture f(32, 256);
@@ -57,6 +60,6 @@ void BM_ApplySamplePlugIn_32x256(benchmark::State& bench)
         benchmark::DoNotOptimize(f.state.sprite.cells.data());
     }
 }
-BENCHMARK(BM_ApplySamplePlugIn_32x256)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ApplySamplePlugIn_32x256)->Name("ApplySamplePlugIn/32x256")->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -18,6 +18,6 @@ void BM_ReadPreferences(benchmark::State& bench)
         benchmark::DoNotOptimize(f.state.preferences.ItemsPerLine);
     }
 }
-BENCHMARK(BM_ReadPreferences)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadPreferences)->Name("ReadPreferences/18_lines")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

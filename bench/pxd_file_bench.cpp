@@ -22,6 +22,6 @@ void BM_SaveLoadRoundTrip_32x255(benchmark::State& bench)
     if (!f.view.messages.empty() && f.view.messages.back().icon == pixador::MessageIcon::Critical)
         bench.SkipWithError("a save or load failed");
 }
-BENCHMARK(BM_SaveLoadRoundTrip_32x255)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveLoadRoundTrip_32x255)->Name("SaveLoadRoundTrip/32x255")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -15,6 +15,6 @@ void BM_ScaleHalfAndBack_32x256(benchmark::State& bench)
         pixador::ScaleSprite(f.state, 32, 256);
     }
 }
-BENCHMARK(BM_ScaleHalfAndBack_32x256)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScaleHalfAndBack_32x256)->Name("ScaleHalfAndBack/32x256")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

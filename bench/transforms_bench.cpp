@@ -1,6 +1,7 @@
 // Every transform and filter on the largest sprite (32 x 256), as its menu command runs it.
 #include <benchmark/benchmark.h>
 
+#include "bench_report.h"
 #include "core/crop_sprite.h"
 #include "core/noise_dialog.h"
 #include "core/shift_dialog.h"
@@ -13,8 +14,12 @@ namespace {
 using pixador::EditorState;
 using pixador::testing::StateFixture;
 
+// Each one promised 100 us of model work.
+constexpr double kTargetMicroseconds = 100;
+
 void Run(benchmark::State& bench, void (*command)(EditorState&))
 {
+    SetTargetMicroseconds(bench, kTargetMicroseconds);
     StateFixture f(32, 256);
     f.state.preferences.PromptForErasure = false;
     f.Scribble(3);
@@ -42,6 +47,7 @@ void BM_WavesY(benchmark::State& b)
 // A turn of 32 x 256 gives 32 x 32: the tall sprite is restored outside the timing.
 void BM_RotateClockwise(benchmark::State& b)
 {
+    SetTargetMicroseconds(b, kTargetMicroseconds);
     StateFixture f(32, 256);
     f.state.preferences.PromptForErasure = false;
     for (auto _ : b) {
@@ -60,19 +66,19 @@ void BM_CropWholeSprite(benchmark::State& b)
     });
 }
 
-BENCHMARK(BM_Clear)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_FlipHorizontal)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_FlipVertical)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ShiftRight)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CustomShift)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Lighten)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Darken)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_WhiteAndBlack)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Blur)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Noise100)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_WavesX)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_WavesY)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RotateClockwise)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CropWholeSprite)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Clear)->Name("Clear/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FlipHorizontal)->Name("FlipHorizontal/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FlipVertical)->Name("FlipVertical/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ShiftRight)->Name("ShiftRight/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CustomShift)->Name("CustomShift/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Lighten)->Name("Lighten/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Darken)->Name("Darken/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WhiteAndBlack)->Name("WhiteAndBlack/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Blur)->Name("Blur/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Noise100)->Name("Noise100/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WavesX)->Name("WavesX/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WavesY)->Name("WavesY/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RotateClockwise)->Name("RotateClockwise/32x256")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CropWholeSprite)->Name("CropWholeSprite/32x256")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

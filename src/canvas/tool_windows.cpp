@@ -67,6 +67,12 @@ void ZoomFactor_Click(EditorState& state, int index)
     state.view->RelayoutCanvas();
 }
 
+int SteppedZoomIndex(int index, int steps)
+{
+    const int last = static_cast<int>(ZoomFactorItems().size()) - 1;
+    return std::clamp(index + steps, 0, last);
+}
+
 void SizeList_Click(EditorState& state, int index)
 {
     state.penSize = static_cast<std::int16_t>(2 * std::clamp(index, 0, 7) + 1);

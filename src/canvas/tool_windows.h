@@ -43,6 +43,8 @@ std::vector<std::string> ZoomBItems();       // "1x".."10x"
 
 // zoom := index + 1, the canvas is laid out again (dropping the selection) and redrawn.
 void ZoomFactor_Click(EditorState& state, int index);
+// The ZoomFactor entry steps entries away from index, kept inside the list.
+int SteppedZoomIndex(int index, int steps);
 void SizeList_Click(EditorState& state, int index);
 // The first button sets the primary colour, every other button or combination the secondary.
 void ColorBttn_MouseDown(EditorState& state, int index, int button);

@@ -135,13 +135,12 @@ bool MDIForm_QueryUnload(EditorState& state)
     return quit;
 }
 
-void HelpBttn_Click(EditorState& state, const std::string& executableDir)
+void HelpBttn_Click(EditorState& state, const std::string& manualDir)
 {
     std::vector<std::string> candidates{JoinPath(state.programDir, kHelpFile)};
-    if (!executableDir.empty() && executableDir != state.programDir)
-        candidates.push_back(JoinPath(executableDir, kHelpFile));
-    // Where no compiled help is installed, the manual page the build puts beside the program.
-    candidates.push_back(JoinPath(executableDir.empty() ? state.programDir : executableDir, kManualFile));
+    if (!manualDir.empty() && manualDir != state.programDir) candidates.push_back(JoinPath(manualDir, kHelpFile));
+    // Where no compiled help is installed, the manual page that ships with the program.
+    candidates.push_back(JoinPath(manualDir.empty() ? state.programDir : manualDir, kManualFile));
     for (const std::string& path : candidates) {
         if (FileExists(path) && state.view->OpenDocument(path)) return;
     }

@@ -44,9 +44,10 @@ void MDIForm_OLEDragDrop(EditorState& state, const std::vector<std::string>& fil
 // positions in state.windowLayout first.
 bool MDIForm_QueryUnload(EditorState& state);
 
-// Opens "Pixador.chm" from the executable's folder, or failing that the manual page shipped
-// beside the program; reports when neither opens.
-void HelpBttn_Click(EditorState& state, const std::string& executableDir);
+// Opens "Pixador.chm" from the program folder or the folder the manual ships in (beside the
+// executable, or the installed documentation folder), or failing that the manual page shipped
+// there; reports when neither opens.
+void HelpBttn_Click(EditorState& state, const std::string& manualDir);
 inline constexpr const char* kHelpFile = "Pixador.chm";
 inline constexpr const char* kManualFile = "manual.html";
 

@@ -26,6 +26,13 @@ struct StateFixture {
                              GetPlaneBit(s.cells, s.width, s.height, x, y, 1));
         return levels;
     }
+    // Every row's levels, top first: [y][x].
+    std::vector<std::vector<int>> Levels() const
+    {
+        std::vector<std::vector<int>> rows;
+        for (int y = 0; y < state.sprite.height; ++y) rows.push_back(Row(y));
+        return rows;
+    }
 
     // Fills every pixel with a level depending on its position and a seed.
     void Scribble(int seed)

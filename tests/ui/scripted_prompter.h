@@ -13,9 +13,14 @@ namespace pixador::testing {
 
 class ScriptedPrompter : public Prompter, public PromptScript {
 public:
-    MessageAnswer ShowMessage(QWidget*, const MessageRequest& request) override { return Answer(request); }
+    MessageAnswer ShowMessage(QWidget* owner, const MessageRequest& request) override
+    {
+        ownerShownAtLastMessage = owner && owner->isVisible();
+        return Answer(request);
+    }
     std::string ShowOpenDialog(QWidget*, const FileDialogRequest& request) override { return OpenPath(request); }
     std::string ShowSaveDialog(QWidget*, const FileDialogRequest& request) override { return SavePath(request); }
+    bool ownerShownAtLastMessage = false;
     std::vector<std::string> Texts() const
     {
         std::vector<std::string> t;

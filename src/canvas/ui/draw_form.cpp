@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -14,16 +15,11 @@
 #include "core/ui/twips.h"
 #include "core/editor_state.h"
 #include "core/whole_sprite.h"
+#include "core/ui/screen_color.h"
 
 namespace pixador {
 
 namespace {
-
-// 0x00BBGGRR to the image's 0xFFRRGGBB.
-QRgb ToRgb(std::uint32_t color)
-{
-    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
 
 int ButtonsOf(Qt::MouseButtons buttons)
 {
@@ -253,9 +249,27 @@ void DrawForm::BackgroundChanged()
 {
     QPalette pal = frame_->palette();
     const std::uint32_t c = state_.colorSet[0];
-    pal.setColor(QPalette::Window, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    pal.setColor(QPalette::Window, ToQColor(c));
     frame_->setAutoFillBackground(true);
     frame_->setPalette(pal);
+}
+
+void DrawForm::wheelEvent(QWheelEvent* event)
+{
+    // Whole notches only; touchpads send many small deltas, which add up.
+    const QPoint delta = event->angleDelta();
+    wheelRest_ += delta.y() != 0 ? delta.y() : delta.x();
+    const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    event->accept();
+    if (notches == 0) return;
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (onZoomSteps) onZoomSteps(notches);
+        return;
+    }
+    const bool sideways = (event->modifiers() & Qt::ShiftModifier) || (delta.y() == 0 && delta.x() != 0);
+    QScrollBar* bar = sideways ? hScroll_ : vScroll_;
+    if (bar->isVisible()) bar->setValue(bar->value() - notches * 3 * bar->singleStep());
 }
 
 void DrawForm::resizeEvent(QResizeEvent* event)

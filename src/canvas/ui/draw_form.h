@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 #include "core/ui/surfaces.h"
 
@@ -51,6 +52,8 @@ public:
     void Form_Resize();
 
     DrawArea* Area() const { return drawArea_; }
+    // Ctrl+wheel asks for this many zoom steps (positive: larger).
+    std::function<void(int)> onZoomSteps;
 
     void PaintPixel(int x, int y) override;
     void Redraw() override;
@@ -62,6 +65,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void Scrolled();
@@ -72,6 +76,7 @@ private:
     QScrollBar* hScroll_;
     QScrollBar* vScroll_;
     bool layingOut_ = false;
+    int wheelRest_ = 0;
 };
 
 }  // namespace pixador

@@ -11,7 +11,10 @@
 #include "canvas/selection.h"
 #include "canvas/tool_windows.h"
 #include "canvas/ui/preview_form.h"
-#include "canvas/ui/tool_windows_ui.h"
+#include "canvas/ui/color_tool.h"
+#include "canvas/ui/pen_size_box.h"
+#include "canvas/ui/tool_box.h"
+#include "canvas/ui/zoom_form.h"
 #include "core/ui/sub_window.h"
 #include "core/ui/surfaces.h"
 #include "core/editor_state.h"
@@ -100,6 +103,8 @@ DrawingCommands::~DrawingCommands()
     impl_->view.RemoveSurface(impl_->colorTool);
 }
 
+void DrawingCommands::StepZoom(int steps) { impl_->zoomForm->Step(steps); }
+
 QWidget* DrawingCommands::Window(ToolWindow which) const { return impl_->windows[static_cast<int>(which)]; }
 
 void DrawingCommands::ConnectMenu()
@@ -120,6 +125,17 @@ void DrawingCommands::ConnectMenu()
     wire("PXDCopyBttn", [&s] { PXDCopyBttn_Click(s); });
     wire("PXDPasteBttn", [&s] { PXDPasteBttn_Click(s); });
     wire("NewPreviewBttn", [&d] { d.NewPreview(); });
+    // Zoom keys beside the menus: Ctrl++ (also Ctrl+= where + needs Shift) and Ctrl+-.
+    const auto zoomKey = [&d](const char* name, QList<QKeySequence> keys, int steps) {
+        auto* a = new QAction(&d.main);
+        a->setObjectName(name);
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        d.main.addAction(a);
+        QObject::connect(a, &QAction::triggered, a, [&d, steps] { d.zoomForm->Step(steps); });
+    };
+    zoomKey("ZoomInKey", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1);
+    zoomKey("ZoomOutKey", {QKeySequence::ZoomOut}, -1);
     wire("DelLastPreviewBttn", [&d] { d.RemoveLast(); });
     const std::array<const char*, 4> switches{"ShowZoom", "ShowToolbox", "ShowColors", "ViewPSizeB"};
     for (int i = 0; i < 4; ++i) {

@@ -28,6 +28,8 @@ public:
     // PXDCopyBttn, PXDPasteBttn and the View items (previews, tool window switches), found by
     // objectName in main's menu bar. Call once the menu bar exists.
     void ConnectMenu();
+    // Steps the zoom window's list, as choosing an entry there would (Ctrl+wheel, Ctrl++, Ctrl+-).
+    void StepZoom(int steps);
 
 private:
     struct Impl;

@@ -8,6 +8,7 @@
 
 #include "canvas/tool_windows.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/screen_color.h"
 #include "core/ui/sub_window.h"
 #include "core/ui/twips.h"
 #include "core/editor_state.h"
@@ -82,7 +83,7 @@ void PreviewForm::PaintPixel(int x, int y)
     if (x < 0 || y < 0 || x >= s.width || y >= s.height) return;
     const std::uint32_t c = PlanesToColor(state_, GetPlaneBit(s.cells, s.width, s.height, x, y, 0),
                                           GetPlaneBit(s.cells, s.width, s.height, x, y, 1));
-    const QRgb rgb = qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    const QRgb rgb = ToRgb(c);
     const int z = zoom();
     for (int j = 0; j < z; ++j) {
         if (y * z + j >= image_.height()) break;

@@ -20,6 +20,8 @@
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/screen_color.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -288,7 +290,7 @@ void BMPImport::ShowCapture()
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const std::uint32_t c = colors[static_cast<std::size_t>(y) * w + x];
-            line[x] = qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+            line[x] = ToRgb(c);
         }
     }
     capturePreview_->SetImage(std::move(picture));
@@ -318,21 +320,14 @@ void BMPImport::MapExport_Click()
 
 void BMPImport::CloseWindow()
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) window->close();
-    else close();
+    CloseDialogWindow(*this);
 }
 
 BMPImport* ShowBMPImport(QMdiArea& area, EditorState& state, BitmapImage image)
 {
-    for (QMdiSubWindow* w : area.subWindowList())
-        if (qobject_cast<BMPImport*>(w->widget())) w->close();
+    CloseDialogsOf<BMPImport>(area);
     auto* form = new BMPImport(state, std::move(image));
-    QMdiSubWindow* window = area.addSubWindow(form, Qt::Dialog);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(form->windowTitle());
-    window->adjustSize();
-    window->show();
-    area.setActiveSubWindow(window);
+    ShowDialogWindow(area, form, form->windowTitle());
     return form;
 }
 

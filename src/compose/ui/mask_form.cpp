@@ -12,10 +12,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "compose/ui/planes_preview.h"
+#include "core/ui/planes_preview.h"
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -134,21 +135,14 @@ void MaskForm::ShowPanel()
 
 void MaskForm::CloseWindow()
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) window->close();
-    else close();
+    CloseDialogWindow(*this);
 }
 
 MaskForm* ShowMaskForm(QMdiArea& area, EditorState& state)
 {
-    for (QMdiSubWindow* w : area.subWindowList())
-        if (qobject_cast<MaskForm*>(w->widget())) w->close();
+    CloseDialogsOf<MaskForm>(area);
     auto* form = new MaskForm(state);
-    QMdiSubWindow* window = area.addSubWindow(form, Qt::Dialog);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(kCaption);
-    window->adjustSize();
-    window->show();
-    area.setActiveSubWindow(window);
+    ShowDialogWindow(area, form, kCaption);
     return form;
 }
 

@@ -9,9 +9,10 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "compose/ui/planes_preview.h"
+#include "core/ui/planes_preview.h"
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -84,21 +85,14 @@ void MergeForm::ShowPanel()
 
 void MergeForm::CloseWindow()
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) window->close();
-    else close();
+    CloseDialogWindow(*this);
 }
 
 MergeForm* ShowMergeForm(QMdiArea& area, EditorState& state, MergePanel panel)
 {
-    for (QMdiSubWindow* w : area.subWindowList())
-        if (qobject_cast<MergeForm*>(w->widget())) w->close();
+    CloseDialogsOf<MergeForm>(area);
     auto* form = new MergeForm(state, std::move(panel));
-    QMdiSubWindow* window = area.addSubWindow(form, Qt::Dialog);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(kCaption);
-    window->adjustSize();
-    window->show();
-    area.setActiveSubWindow(window);
+    ShowDialogWindow(area, form, kCaption);
     return form;
 }
 

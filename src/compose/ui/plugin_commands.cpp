@@ -1,13 +1,12 @@
 #include "compose/ui/plugin_commands.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDir>
 #include <QMainWindow>
 #include <QMdiArea>
 
 #include "compose/plugin_host.h"
 #include "compose/ui/plugin_form.h"
+#include "core/ui/program_layout.h"
 
 namespace pixador {
 
@@ -20,7 +19,7 @@ public:
         : QObject(&main),
           main_(main),
           state_(state),
-          programDir_(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString()),
+          programDir_(ProgramLayout().pluginDir),
           plugrun_(programDir_)
     {
         setObjectName("PlugInCommands");

@@ -16,6 +16,7 @@
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -150,21 +151,14 @@ void PlugInForm::ShowLogic()
 
 void PlugInForm::CloseWindow()
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) window->close();
-    else close();
+    CloseDialogWindow(*this);
 }
 
 PlugInForm* OpenPlugInForm(QMdiArea& area, EditorState& state, PlugRunLibrary& plugrun, const std::string& programDir)
 {
-    for (QMdiSubWindow* w : area.subWindowList())
-        if (qobject_cast<PlugInForm*>(w->widget())) w->close();
+    CloseDialogsOf<PlugInForm>(area);
     auto* form = new PlugInForm(state, plugrun, programDir);
-    QMdiSubWindow* window = area.addSubWindow(form, Qt::Dialog);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(kCaption);
-    window->adjustSize();
-    window->show();
-    area.setActiveSubWindow(window);
+    ShowDialogWindow(area, form, kCaption);
     form->findChild<QListWidget*>("PlugInList")->setFocus();
     return form;
 }

@@ -42,6 +42,8 @@ CanvasCommands::~CanvasCommands() = default;
 
 QWidget* CanvasCommands::CanvasWindow() const { return impl_->window; }
 
+DrawForm* CanvasCommands::Form() const { return impl_->form; }
+
 void CanvasCommands::ConnectMenu()
 {
     Impl& d = *impl_;

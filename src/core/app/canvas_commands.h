@@ -14,6 +14,7 @@ namespace pixador {
 
 struct EditorState;
 class QtEditorView;
+class DrawForm;
 
 
 class CanvasCommands {
@@ -24,6 +25,7 @@ public:
 
     // The MDI child window holding the canvas, for placing and sizing at start-up and shutdown.
     QWidget* CanvasWindow() const;
+    DrawForm* Form() const;
     // Connects and enables GridOn, LCDColors, ResizeBttn, ResizeCanvasBttn and ConfPanel,
     // found by objectName in main's menu bar. Call once the menu bar exists.
     void ConnectMenu();

@@ -3,6 +3,7 @@
 #include "core/app/main_mdi.h"
 #include "core/app/program_dir.h"
 #include "core/app/qt_editor_view.h"
+#include "core/app/self_check.h"
 #include "core/editor_state.h"
 
 int main(int argc, char** argv)
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     // The command line is one path, possibly with blanks and surrounding quotes.
     QStringList args = QApplication::arguments();
     args.removeFirst();
+    if (pixador::IsSelfCheck(args)) return pixador::RunSelfCheck(window, view, state);
     window.MDIForm_Load(args.join(' ').toStdString());
     window.show();
     return QApplication::exec();

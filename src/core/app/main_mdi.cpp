@@ -1,8 +1,9 @@
 #include "core/app/main_mdi.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIcon>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <QUrl>
 
+#include "canvas/ui/draw_form.h"
 #include "canvas/ui/drawing_commands.h"
 #include "compose/ui/compose_commands.h"
 #include "compose/ui/bitmap_commands.h"
@@ -23,6 +25,7 @@
 #include "core/app/menu_bar.h"
 #include "core/app/qt_editor_view.h"
 #include "core/app/sprite_commands.h"
+#include "core/ui/program_layout.h"
 #include "core/ui/twips.h"
 #include "core/document_commands.h"
 #include "core/editor_state.h"
@@ -30,6 +33,9 @@
 #include "core/prompts.h"
 #include "files/ui/bmp_export_form.h"
 #include "files/ui/code_commands.h"
+
+// The icon's resource lives in a static library: the linker keeps it only when it is named.
+static void InitProgramIcon() { Q_INIT_RESOURCE(program_icon); }
 
 namespace pixador {
 
@@ -54,6 +60,12 @@ constexpr ToolPlace kToolPlaces[] = {
 MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMainWindow(parent), state_(state)
 {
     setObjectName("MainMDI");
+    // Every window of the program, the MDI children included, shows the program's own icon.
+    InitProgramIcon();
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) icon.addFile(QString(":/icons/pixador-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
     setWindowTitle(kBanner);
     setAcceptDrops(true);
     view.Attach(this);
@@ -73,6 +85,7 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     ConnectDocumentCommands();
     canvas_->ConnectMenu();
     drawing_->ConnectMenu();
+    canvas_->Form()->onZoomSteps = [this](int steps) { drawing_->StepZoom(steps); };
     ConnectCodeCommands(*this, state_);
     ConnectComposeCommands(*this, state_);
     ConnectSpriteCommands(*this, *area_, state_);
@@ -112,7 +125,7 @@ void MainMDI::ConnectDocumentCommands()
     hook("RedoBttn", [this] { RedoBttn_Click(state_); });
     hook("ClearQABttn", [this] { ClearQABttn_Click(state_); });
     hook("HelpBttn", [this] {
-        HelpBttn_Click(state_, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString());
+        HelpBttn_Click(state_, ProgramLayout().manualDir);
     });
     hook("AboutBttn", [this] { ShowAbout(); });
     for (QAction* qa : findChildren<QAction*>("QA")) {

@@ -11,6 +11,7 @@
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -57,21 +58,15 @@ public:
                 [this](int value) { box_->setText(ToQString(NoisePercentage_Change(value))); });
         connect(apply, &QPushButton::clicked, this, [this] {
             NoiseApplyBttn_Click(state_, bar_->value());
-            CloseWindow();
+            CloseDialogWindow(*this);
         });
-        connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        connect(cancel, &QPushButton::clicked, this, [this] { CloseDialogWindow(*this); });
         setFocusProxy(box_);
         AnswerKeys(*this, apply, cancel);
         KeepAllOneLine(*this);
     }
 
 private:
-    void CloseWindow()
-    {
-        if (QWidget* sub = parentWidget()) sub->close();
-        else close();
-    }
-
     EditorState& state_;
     QLineEdit* box_;
     QScrollBar* bar_;

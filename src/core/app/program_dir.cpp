@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "core/ui/program_layout.h"
+
 namespace pixador {
 
 namespace {
@@ -20,7 +22,7 @@ bool CanWriteIn(const QString& folder)
 std::string ChooseProgramDir()
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
-    if (CanWriteIn(exeDir)) return QDir::toNativeSeparators(exeDir).toStdString();
+    if (!ProgramLayout().installed && CanWriteIn(exeDir)) return QDir::toNativeSeparators(exeDir).toStdString();
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
     return QDir::toNativeSeparators(config).toStdString();

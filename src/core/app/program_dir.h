@@ -4,8 +4,9 @@
 
 namespace pixador {
 
-// The folder for the INI files: the executable's, or the per-user configuration folder when
-// the executable's folder is not writable. Chosen once at start-up.
+// The folder for the INI files: the executable's, or the per-user configuration folder when the
+// executable's folder is not writable or the program is installed (a shared tree is no place
+// for one user's settings, even when root runs it). Chosen once at start-up.
 std::string ChooseProgramDir();
 
 }  // namespace pixador

@@ -17,18 +17,10 @@
 
 namespace pixador {
 
-namespace {
-
-// Qt filters by the patterns in parentheses; the descriptions usually carry them already.
-QString FilterText(const FileDialogRequest& r)
+QString FileDialogFilter(const FileDialogRequest& r)
 {
-    const QString description = ToQString(r.description);
-    const QString patterns = ToQString(r.pattern).replace(';', ' ');
-    if (description.contains("(" + patterns + ")")) return description;
-    return description + " (" + patterns + ")";
+    return ToQString(r.description) + " (" + ToQString(r.pattern).replace(';', ' ') + ")";
 }
-
-}  // namespace
 
 void QtEditorView::AddSurface(PixelSurface* surface)
 {
@@ -136,7 +128,8 @@ MessageAnswer QtPrompter::ShowMessage(QWidget* owner, const MessageRequest& requ
 std::string QtPrompter::ShowOpenDialog(QWidget* owner, const FileDialogRequest& request)
 {
     const QString path = QFileDialog::getOpenFileName(owner, ToQString(request.title),
-                                                      ToQString(request.initialFolder), FilterText(request));
+                                                      ToQString(request.initialFolder), FileDialogFilter(request),
+                                                      nullptr, QFileDialog::HideNameFilterDetails);
     return path.toStdString();
 }
 
@@ -144,13 +137,16 @@ std::string QtPrompter::ShowSaveDialog(QWidget* owner, const FileDialogRequest& 
 {
     // The editor asks its own overwrite question.
     const QString path = QFileDialog::getSaveFileName(owner, ToQString(request.title),
-                                                      ToQString(request.initialFolder), FilterText(request),
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+                                                      ToQString(request.initialFolder), FileDialogFilter(request),
+                                                      nullptr,
+                                                      QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
     return path.toStdString();
 }
 
 MessageAnswer QtEditorView::ShowMessage(const MessageRequest& request)
 {
+    // A message during start-up (a bad command-line file) shows over the main window, not alone.
+    if (main_ && !main_->isVisible()) main_->show();
     return prompter_->ShowMessage(main_, request);
 }
 

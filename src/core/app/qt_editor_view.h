@@ -16,6 +16,10 @@ class QWidget;
 
 namespace pixador {
 
+// The filter Qt's file dialogs filter by: the description as the user reads it, then the patterns
+// in a last pair of parentheses that the dialog hides (HideNameFilterDetails).
+QString FileDialogFilter(const FileDialogRequest& request);
+
 // Message boxes and file dialogs; window tests put a scripted one in place of the real one.
 class Prompter {
 public:

@@ -14,6 +14,7 @@
 #include "core/editor_state.h"
 #include "core/ui/dialog_keys.h"
 #include "core/size_dialog.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -60,20 +61,14 @@ public:
             if (const auto fixed = HeightBox_Change(text.toStdString())) height_->setText(QString::fromStdString(*fixed));
         });
         connect(apply, &QPushButton::clicked, this, [this] {
-            if (ApplyResize_Click(state_, mode_, width_->currentIndex(), height_->text().toStdString())) CloseWindow();
+            if (ApplyResize_Click(state_, mode_, width_->currentIndex(), height_->text().toStdString())) CloseDialogWindow(*this);
         });
-        connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        connect(cancel, &QPushButton::clicked, this, [this] { CloseDialogWindow(*this); });
         AnswerKeys(*this, apply, cancel);
         KeepAllOneLine(*this);
     }
 
 private:
-    void CloseWindow()
-    {
-        if (QWidget* sub = parentWidget()) sub->close();
-        else close();
-    }
-
     EditorState& state_;
     SizeMode mode_;
     QComboBox* width_;
@@ -88,12 +83,7 @@ void OpenResizeDialog(QMdiArea& area, EditorState& state, SizeMode mode)
     for (QMdiSubWindow* sub : area.subWindowList())
         if (sub->widget() && sub->widget()->objectName() == "ResizeDialog") sub->close();
     auto* dialog = new ResizeDialog(state, mode);
-    QMdiSubWindow* sub = area.addSubWindow(dialog, Qt::Dialog);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(dialog->windowTitle());
-    sub->adjustSize();
-    sub->show();
-    area.setActiveSubWindow(sub);
+    ShowDialogWindow(area, dialog, dialog->windowTitle());
     dialog->findChild<QComboBox*>("widthbox")->setFocus();
 }
 

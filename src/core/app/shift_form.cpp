@@ -12,6 +12,7 @@
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -52,21 +53,15 @@ public:
         });
         connect(ok, &QPushButton::clicked, this, [this] {
             OkShift_Click(state_, xShift_->text().toStdString(), yShift_->text().toStdString());
-            CloseWindow();
+            CloseDialogWindow(*this);
         });
-        connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        connect(cancel, &QPushButton::clicked, this, [this] { CloseDialogWindow(*this); });
         setFocusProxy(xShift_);
         AnswerKeys(*this, ok, cancel);
         KeepAllOneLine(*this);
     }
 
 private:
-    void CloseWindow()
-    {
-        if (QWidget* sub = parentWidget()) sub->close();
-        else close();
-    }
-
     EditorState& state_;
     QLineEdit* xShift_;
     QLineEdit* yShift_;

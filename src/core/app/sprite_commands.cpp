@@ -10,6 +10,7 @@
 #include "core/app/waves_form.h"
 #include "core/crop_sprite.h"
 #include "core/sprite_menu.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -25,12 +26,7 @@ void ShowDialog(QMdiArea& area, EditorState& state, const char* name, QWidget* (
         }
     }
     QWidget* dialog = create(state);
-    QMdiSubWindow* sub = area.addSubWindow(dialog, Qt::Dialog);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(dialog->windowTitle());
-    sub->adjustSize();
-    sub->show();
-    area.setActiveSubWindow(sub);
+    ShowDialogWindow(area, dialog, dialog->windowTitle());
     dialog->setFocus();  // the form passes it to its first control
 }
 

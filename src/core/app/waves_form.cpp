@@ -13,6 +13,7 @@
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -64,21 +65,15 @@ public:
             // Refused numbers keep the dialog open for correcting.
             if (WavesApplyBttn_Click(state_, axis_->currentIndex(), waveType_->currentIndex(),
                                      maxValue_->text().toStdString(), magnitude_->text().toStdString()))
-                CloseWindow();
+                CloseDialogWindow(*this);
         });
-        connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        connect(cancel, &QPushButton::clicked, this, [this] { CloseDialogWindow(*this); });
         setFocusProxy(axis_);
         AnswerKeys(*this, apply, cancel);
         KeepAllOneLine(*this);
     }
 
 private:
-    void CloseWindow()
-    {
-        if (QWidget* sub = parentWidget()) sub->close();
-        else close();
-    }
-
     EditorState& state_;
     QComboBox* axis_;
     QComboBox* waveType_;

@@ -1,6 +1,7 @@
 #include "core/ui/sub_window.h"
 
 #include <QFontMetrics>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -23,11 +24,11 @@ int CaptionWidth(const QMdiSubWindow& sub)
 
 QMdiSubWindow* AddFixedSubWindow(QMdiArea& area, QWidget* content, const QString& title, bool toolWindow)
 {
-    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (toolWindow)
         flags |= Qt::Tool;
     else
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+        flags |= Qt::SubWindow | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     QMdiSubWindow* sub = area.addSubWindow(content, flags);
     if (!sub) return nullptr;
     sub->setWindowTitle(title);
@@ -35,11 +36,30 @@ QMdiSubWindow* AddFixedSubWindow(QMdiArea& area, QWidget* content, const QString
     return sub;
 }
 
+QMdiSubWindow* ShowDialogWindow(QMdiArea& area, QWidget* dialog, const QString& title)
+{
+    QMdiSubWindow* sub = area.addSubWindow(dialog, Qt::Dialog);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(title);
+    FitSubWindow(*dialog);
+    sub->show();
+    area.setActiveSubWindow(sub);
+    return sub;
+}
+
+void CloseDialogWindow(QWidget& dialog)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(dialog.parentWidget())) sub->close();
+    else dialog.close();
+}
+
 void FitSubWindow(QWidget& content)
 {
     auto* sub = qobject_cast<QMdiSubWindow*>(content.parentWidget());
     if (!sub || sub->widget() != &content) return;
-    const QSize inner = content.size().expandedTo(content.minimumSize());
+    // A panel with a layout asks for its size hint; a picture without one sizes itself.
+    const QSize own = content.layout() ? content.sizeHint() : content.size();
+    const QSize inner = own.expandedTo(content.minimumSize()).expandedTo(content.minimumSizeHint());
     const QMargins frame = sub->contentsMargins();
     const int bar = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
     // Before the first show the frame margins may not include the title bar yet.

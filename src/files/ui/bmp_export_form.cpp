@@ -13,6 +13,7 @@
 #include "core/ui/dialog_keys.h"
 #include "core/ui/qt_text.h"
 #include "files/bmp_export.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
@@ -80,21 +81,14 @@ void BMPExport::OkExport_Click()
 
 void BMPExport::CloseWindow()
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) window->close();
-    else close();
+    CloseDialogWindow(*this);
 }
 
 BMPExport* ShowBMPExport(QMdiArea& area, EditorState& state, CanvasPictureSource picture)
 {
-    for (QMdiSubWindow* w : area.subWindowList())
-        if (qobject_cast<BMPExport*>(w->widget())) w->close();
+    CloseDialogsOf<BMPExport>(area);
     auto* form = new BMPExport(state, std::move(picture));
-    QMdiSubWindow* window = area.addSubWindow(form, Qt::Dialog);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(form->windowTitle());
-    window->adjustSize();
-    window->show();
-    area.setActiveSubWindow(window);
+    ShowDialogWindow(area, form, form->windowTitle());
     return form;
 }
 

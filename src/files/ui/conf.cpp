@@ -158,7 +158,7 @@ public:
         outer->addLayout(buttons);
 
         Form_Load();
-        resize(BothPagesSize());
+        setMinimumSize(BothPagesSize());
         connect(pages_, &QTabBar::currentChanged, this, [this] { ConfPages_Click(); });
         connect(defH_, &QLineEdit::textEdited, this, [this](const QString& t) {
             if (auto fixed = DefH_Change(t.toStdString())) defH_->setText(QString::fromStdString(*fixed));
@@ -267,8 +267,7 @@ private:
 
     void CloseWindow()
     {
-        if (QWidget* sub = parentWidget()) sub->close();
-        else close();
+        CloseDialogWindow(*this);
     }
 
     EditorState& state_;
@@ -311,12 +310,7 @@ void OpenConfDialog(QMdiArea& area, EditorState& state)
         }
     }
     auto* conf = new Conf(state);
-    QMdiSubWindow* sub = area.addSubWindow(conf, Qt::Dialog);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(conf->windowTitle());
-    FitSubWindow(*conf);
-    sub->show();
-    area.setActiveSubWindow(sub);
+    ShowDialogWindow(area, conf, conf->windowTitle());
 }
 
 }  // namespace pixador

@@ -16,43 +16,18 @@
 
 #include "core/ui/dialog_keys.h"
 #include "core/ui/named.h"
+#include "core/ui/planes_preview.h"
 #include "core/ui/qt_text.h"
 #include "core/editor_state.h"
 #include "core/sprite.h"
+#include "core/ui/screen_color.h"
+#include "core/ui/sub_window.h"
 
 namespace pixador {
 
 namespace {
 
-QRgb ToRgb(std::uint32_t bgr)
-{
-    return qRgb(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
-}
-
 }  // namespace
-
-ImportPreview::ImportPreview(QWidget* parent) : QWidget(parent)
-{
-    setObjectName("CImpPrev");
-    setFixedSize(0, 0);
-}
-
-void ImportPreview::Show(const EditorState& state, const PlaneBuffer& planes)
-{
-    setFixedSize(planes.width(), planes.height());
-    image_ = QImage(planes.width(), planes.height(), QImage::Format_RGB32);
-    image_.fill(ToRgb(LevelToColor(state, kWhite)));
-    for (int x = 0; x < planes.width(); ++x)
-        for (int y = 0; y < planes.height(); ++y)
-            image_.setPixel(x, y, ToRgb(PlanesToColor(state, planes.at(0, x, y), planes.at(1, x, y))));
-    update();
-}
-
-void ImportPreview::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, image_);
-}
 
 ImportC::ImportC(EditorState& state, std::vector<FoundArray> arrays, QWidget* parent)
     : QWidget(parent), state_(state), panel_(std::move(arrays))
@@ -87,7 +62,7 @@ ImportC::ImportC(EditorState& state, std::vector<FoundArray> arrays, QWidget* pa
     (new QVBoxLayout(aFrame))->addWidget(arrayList_);
 
     auto* previewFrame = Named(new QGroupBox("Preview"), "PreviewFrame");
-    preview_ = new ImportPreview;
+    preview_ = Named(new PlanesPreview, "CImpPrev");
     auto* previewLayout = new QVBoxLayout(previewFrame);
     previewLayout->addWidget(preview_, 0, Qt::AlignCenter);
 
@@ -175,22 +150,14 @@ void ImportC::ShowPanel()
 
 void ImportC::CloseWindow()
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        window->close();
-    else
-        close();
+    CloseDialogWindow(*this);
 }
 
 ImportC* ShowImportC(QMdiArea& area, EditorState& state, std::vector<FoundArray> arrays)
 {
-    for (QMdiSubWindow* w : area.subWindowList())
-        if (qobject_cast<ImportC*>(w->widget())) w->close();
+    CloseDialogsOf<ImportC>(area);
     auto* form = new ImportC(state, std::move(arrays));
-    QMdiSubWindow* window = area.addSubWindow(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle("C Import Panel");
-    window->show();
-    area.setActiveSubWindow(window);
+    ShowDialogWindow(area, form, "C Import Panel");
     return form;
 }
 

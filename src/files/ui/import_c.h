@@ -20,21 +20,7 @@ class QRadioButton;
 namespace pixador {
 
 struct EditorState;
-
-// The decoded planes drawn one screen pixel per sprite pixel in the canvas colours.
-class ImportPreview : public QWidget {
-    Q_OBJECT
-public:
-    explicit ImportPreview(QWidget* parent = nullptr);
-    void Show(const EditorState& state, const PlaneBuffer& planes);
-    const QImage& image() const { return image_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QImage image_;
-};
+class PlanesPreview;
 
 class ImportC : public QWidget {
     Q_OBJECT
@@ -63,7 +49,7 @@ private:
     QComboBox* nSprites_;
     QLabel* sLbl_;
     QListWidget* arrayList_;
-    ImportPreview* preview_;
+    PlanesPreview* preview_;
 };
 
 // Opens the panel over arrays as a modeless child of area, replacing one already open.

@@ -13,13 +13,6 @@ using testing::StateFixture;
 
 using Grid = std::vector<std::vector<int>>;  // [y][x]
 
-Grid Levels(const StateFixture& f)
-{
-    Grid g;
-    for (int y = 0; y < f.state.sprite.height; ++y) g.push_back(f.Row(y));
-    return g;
-}
-
 // Old pixel (x, y) lands at (newW - 1 - y, x) clockwise and (y, W - 1 - x) counter-clockwise;
 // old rows past the new width are lost and missing ones are white.
 TEST(RotateSprite, TurnsPadWithWhiteAndDropRowsPastThirtyTwo)
@@ -30,14 +23,14 @@ TEST(RotateSprite, TurnsPadWithWhiteAndDropRowsPastThirtyTwo)
         SCOPED_TRACE(::testing::Message() << c.w << "x" << c.h << (c.clockwise ? " cw" : " ccw"));
         StateFixture f(c.w, c.h);
         f.Scribble(5);
-        const Grid old = Levels(f);
+        const Grid old = f.Levels();
         PushUndo(f.state);
         f.state.selection = {true, 0, 0, 2, 2};
 
         (c.clockwise ? RotateClockwise : RotateCounterClockwise)(f.state);
         ASSERT_EQ(f.state.sprite.width, c.newW);
         ASSERT_EQ(f.state.sprite.height, c.w);
-        const Grid turned = Levels(f);
+        const Grid turned = f.Levels();
         for (int nx = 0; nx < c.newW; ++nx) {
             for (int ny = 0; ny < c.w; ++ny) {
                 const int oldX = c.clockwise ? ny : c.w - 1 - ny;
@@ -56,9 +49,9 @@ TEST(RotateSprite, FourTurnsRestoreLegalSizes)
         for (const int h : {8, 16, 32}) {
             StateFixture f(w, h);
             f.Scribble(w * h);
-            const Grid old = Levels(f);
+            const Grid old = f.Levels();
             for (int i = 0; i < 4; ++i) RotateClockwise(f.state);
-            EXPECT_EQ(Levels(f), old) << w << "x" << h;
+            EXPECT_EQ(f.Levels(), old) << w << "x" << h;
         }
     }
 }
@@ -69,12 +62,12 @@ TEST(RotateSprite, RefusedQuestionKeepsSpriteAndHistory)
         StateFixture f(16, 10);
         f.state.preferences.PromptForErasure = true;
         f.Scribble(1);
-        const Grid old = Levels(f);
+        const Grid old = f.Levels();
         PushUndo(f.state);
         f.view.answers = {MessageAnswer::No};
         handler(f.state);
         EXPECT_EQ(f.state.sprite.height, 10);
-        EXPECT_EQ(Levels(f), old);
+        EXPECT_EQ(f.Levels(), old);
         EXPECT_EQ(f.state.undoCount, 1);
 
         f.view.answers = {MessageAnswer::Yes};

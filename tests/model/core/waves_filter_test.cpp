@@ -12,13 +12,6 @@ using testing::StateFixture;
 
 using Grid = std::vector<std::vector<int>>;  // [y][x]
 
-Grid Levels(const StateFixture& f)
-{
-    Grid g;
-    for (int y = 0; y < f.state.sprite.height; ++y) g.push_back(f.Row(y));
-    return g;
-}
-
 TEST(WavesFilter, OffsetsFollowTheSineOrCosineOfThePosition)
 {
     struct Case { int index, count, type, maxValue, magnitude; double offset; };
@@ -37,9 +30,9 @@ TEST(WavesFilter, ColumnsAndRowsMoveInPlace)
     for (const int axis : {0, 1}) {
         StateFixture f(16, 16);
         f.Scribble(3);
-        const Grid old = Levels(f);
+        const Grid old = f.Levels();
         ASSERT_TRUE(WavesApplyBttn_Click(f.state, axis, 0, "360", "2"));
-        const Grid now = Levels(f);
+        const Grid now = f.Levels();
         const auto at = [&old](int x, int y) { return x < 0 || y < 0 || x > 15 || y > 15 ? kWhite : old[y][x]; };
         for (int i = 0; i < 16; ++i) {
             if (axis == 0) {
@@ -72,9 +65,9 @@ TEST(WavesFilter, RefusedNumbersAndUnknownAxisChangeNothing)
         SCOPED_TRACE(::testing::Message() << c.axis << " " << c.maxValue << " " << c.magnitude);
         StateFixture f(16, 16);
         f.Scribble(9);
-        const Grid old = Levels(f);
+        const Grid old = f.Levels();
         EXPECT_EQ(WavesApplyBttn_Click(f.state, c.axis, 0, c.maxValue, c.magnitude), c.applied);
-        EXPECT_EQ(Levels(f), old);
+        EXPECT_EQ(f.Levels(), old);
         EXPECT_EQ(f.view.LastMessage(), c.message);
         EXPECT_EQ(f.state.undoCount, c.undo);
     }

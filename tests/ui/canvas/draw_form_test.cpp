@@ -1,6 +1,9 @@
 #include "canvas/ui/draw_form.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QMdiArea>
+#include <QWheelEvent>
 #include <QScrollBar>
 #include <QTest>
 
@@ -77,6 +80,46 @@ TEST(Canvas, ZoomBelowFourHasNoGridAndLargeSpritesScroll)
     EXPECT_TRUE(v->isVisibleTo(f.window.get()));
     v->setValue(v->maximum());
     EXPECT_EQ(f.state.viewWindow.y1, 256);
+}
+
+void Wheel(QWidget* w, int notches, Qt::KeyboardModifiers modifiers, bool sideways = false)
+{
+    const QPoint delta = sideways ? QPoint(notches * 120, 0) : QPoint(0, notches * 120);
+    QWheelEvent e(QPointF(10, 10), w->mapToGlobal(QPointF(10, 10)), QPoint(), delta, Qt::NoButton, modifiers,
+                  Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+TEST(Canvas, CtrlWheelAndZoomKeysStepTheZoomListAndTheWheelScrolls)
+{
+    MainWindowFixture f;
+    QWidget* area = f.window->findChild<DrawForm*>();
+    auto* zoomList = f.window->findChild<QComboBox*>("ZoomFactor");
+    ASSERT_EQ(f.state.zoom, 24);
+    Wheel(area, 2, Qt::ControlModifier);
+    EXPECT_EQ(f.state.zoom, 26);
+    EXPECT_EQ(zoomList->currentIndex(), 25);
+    Wheel(area, -30, Qt::ControlModifier);
+    EXPECT_EQ(f.state.zoom, 1) << "kept inside the list";
+    f.window->findChild<QAction*>("ZoomInKey")->trigger();
+    EXPECT_EQ(f.state.zoom, 2);
+    f.window->findChild<QAction*>("ZoomOutKey")->trigger();
+    EXPECT_EQ(f.state.zoom, 1);
+
+    f.Trigger("NewBttn");  // untouched sprite: no question, the size dialog
+    f.state.zoom = 24;
+    ResizeSprite(f.state, 32, 256);
+    auto* v = f.window->findChild<QScrollBar*>("DAVScroll");
+    auto* h = f.window->findChild<QScrollBar*>("DAHScroll");
+    const int top = v->value();
+    Wheel(area, -1, Qt::NoModifier);
+    EXPECT_GT(v->value(), top) << "wheel down scrolls down";
+    if (h->isVisible()) {
+        const int left = h->value();
+        Wheel(area, -1, Qt::ShiftModifier);
+        EXPECT_GT(h->value(), left) << "Shift+wheel scrolls sideways";
+    }
+    EXPECT_EQ(f.state.zoom, 24);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "compose/ui/planes_preview.h"
+#include "core/ui/planes_preview.h"
 #include "core/history.h"
 #include "core/whole_sprite.h"
 #include "ui/main_window_fixture.h"

@@ -157,6 +157,7 @@ TEST(MainWindow, StartUpReadsPreferencesAndLoadsTheCommandLineFile)
         ASSERT_EQ(f.prompter.messages.size(), 1u);
         EXPECT_EQ(f.prompter.messages[0].text,
                   "Error while reading \"" + missing + ".\r\nThe file may Not exist or to be corrupted!!");
+        EXPECT_TRUE(f.prompter.ownerShownAtLastMessage) << "the error shows over the main window";
         EXPECT_EQ(f.state.sprite.width, 16);
         EXPECT_EQ(f.state.sprite.height, 5);
         EXPECT_EQ(f.Title(), QString(kBanner));

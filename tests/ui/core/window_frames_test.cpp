@@ -2,7 +2,10 @@
 // a resting status text, stable dialog sizes and the user's own window arrangement.
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
@@ -12,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas/ui/preview_form.h"
+#include "core/app/qt_editor_view.h"
 #include "core/prompts.h"
 #include "core/ui/twips.h"
 #include "core/whole_sprite.h"
@@ -54,6 +58,17 @@ TEST(WindowFrames, PreviewShowsItsWholePictureAtEveryZoomAndAfterNew)
     }
     ResizeSprite(f.state, 32, 40);
     ExpectWholePicture(form, "after 32x40");
+
+    // Tool windows are as small as their controls allow and show their whole caption.
+    for (const char* title : {"Zoom", "Tools", "Color", "Pen Size"}) {
+        QMdiSubWindow* tool = nullptr;
+        for (QMdiSubWindow* sub : f.window->MdiArea()->subWindowList())
+            if (sub->windowTitle() == title) tool = sub;
+        ASSERT_NE(tool, nullptr) << title;
+        EXPECT_LE(tool->height(), tool->widget()->sizeHint().height() + 60) << title;
+        EXPECT_LE(tool->width(), std::max(tool->widget()->sizeHint().width(), 200) + 40) << title;
+        EXPECT_GE(tool->width(), QFontMetrics(tool->font()).horizontalAdvance(title)) << title;
+    }
 }
 
 TEST(WindowFrames, ReadyStaysWhenMenusShowTheirTipsAndTheTitleIgnoresMaximisedChildren)
@@ -76,6 +91,12 @@ TEST(WindowFrames, ReadyStaysWhenMenusShowTheirTipsAndTheTitleIgnoresMaximisedCh
     EXPECT_EQ(f.Title(), QString(kBanner));
     canvas->showNormal();
     EXPECT_EQ(f.Title(), QString(kBanner));
+
+    // The program's own icon, on the main window and its children alike.
+    const QImage icon = f.window->windowIcon().pixmap(16, 16).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixelColor(0, 0), QColor(0x55, 0x55, 0x55)) << "the frame of the drawn icon";
+    EXPECT_EQ(canvas->windowIcon().pixmap(16, 16).toImage(), icon);
 }
 
 TEST(WindowFrames, PreferencesDialogKeepsItsSizeOnEveryPage)
@@ -126,6 +147,45 @@ TEST(WindowFrames, StoredArrangementIsPlacedExactlyAndSurvivesARestart)
     const std::string layout = TempDir::Read(first.dir.File("PxdWinPos.ini"));
     EXPECT_NE(layout.find("ToolB_Left= 450\r\nToolB_Top= 450\r\n"), std::string::npos) << layout;
     EXPECT_NE(layout.find("DA_Left= 600\r\nDA_Top= 600\r\n"), std::string::npos);
+}
+
+// The dialog shows each description once and still filters by every pattern.
+TEST(WindowFrames, FileDialogsShowEachFilterOnceAndFilterByItsPatterns)
+{
+    struct Row {
+        const char* description;
+        const char* pattern;
+        QStringList shown;  // files of a folder the dialog lists
+    };
+    const Row rows[] = {
+        {"ASM Source Files (*.s, *.asm, *.h)", "*.s;*.asm;*.h", {"a.asm", "b.s", "c.h"}},
+        {"Pixador Files (*.pxd)", "*.pxd", {"d.pxd"}},
+    };
+    TempDir dir;
+    for (const char* name : {"a.asm", "b.s", "c.h", "d.pxd", "e.txt"}) TempDir::Write(dir.File(name), "x");
+    for (const Row& row : rows) {
+        FileDialogRequest r;
+        r.description = row.description;
+        r.pattern = row.pattern;
+        QFileDialog dialog(nullptr, "t", QString::fromStdString(dir.str()), FileDialogFilter(r));
+        dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        EXPECT_EQ(types->currentText(), QString(row.description));
+        // What the dialog lists once its folder is read.
+        auto* list = dialog.findChild<QListView*>("listView");
+        ASSERT_NE(list, nullptr);
+        QStringList listed;
+        QTest::qWaitFor([&] {
+            listed.clear();
+            const QModelIndex root = list->rootIndex();
+            for (int i = 0; i < list->model()->rowCount(root); ++i)
+                listed << list->model()->index(i, 0, root).data().toString();
+            listed.sort();
+            return listed == row.shown;
+        }, 5000);
+        EXPECT_EQ(listed, row.shown);
+    }
 }
 
 }  // namespace

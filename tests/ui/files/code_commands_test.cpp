@@ -28,6 +28,7 @@
 #include "model/files/host_c_compiler.h"
 #include "ui/scripted_prompter.h"
 #include "support/temp_dir.h"
+#include "core/ui/planes_preview.h"
 
 namespace pixador {
 namespace {
@@ -212,7 +213,7 @@ TEST(CodeCommandsWindow, ImportPanelPreviewsAndImportsTheChosenArray)
     ASSERT_EQ(nSprites->count(), 2);
     EXPECT_EQ(nSprites->itemText(1), "2");
     EXPECT_EQ(nSprites->currentIndex(), 0);
-    auto* preview = h.Find<ImportPreview>("CImpPrev");
+    auto* preview = h.Find<PlanesPreview>("CImpPrev");
     EXPECT_EQ(preview->size(), QSize(16, 2));
     // Dark plane 0xFF00 over light 0xF0F0: black, dark gray, light gray, white in the row.
     const QImage& img = preview->image();

@@ -1,19 +1,11 @@
-#include "compose/ui/planes_preview.h"
+#include "core/ui/planes_preview.h"
 
 #include <QPainter>
 
 #include "core/sprite.h"
+#include "core/ui/screen_color.h"
 
 namespace pixador {
-
-namespace {
-
-QRgb ToRgb(std::uint32_t bgr)
-{
-    return qRgb(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-}  // namespace
 
 PlanesPreview::PlanesPreview(QWidget* parent) : QWidget(parent)
 {
