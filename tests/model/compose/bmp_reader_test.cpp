@@ -58,7 +58,8 @@ struct Fields {
 
 void Put(std::string& out, std::uint32_t value, int bytes)
 {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    // Bytes past the value's four are zero.
+    for (int i = 0; i < bytes; ++i, value >>= 8) out += static_cast<char>(value & 0xFF);
 }
 
 // A file header, a 40-byte info header, a gray palette (entry i is gray i) and data.
