@@ -39,13 +39,14 @@ fi
 tmp=$(mktemp -d "$( [ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/pixador-fuzz.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 
+# Absolute paths: a target may work in a folder of its own.
 run_one() {
-    local t=$1
-    mkdir -p "build-fuzz/corpus/$t" "build-fuzz/findings/$t"
-    rm -f "build-fuzz/findings/$t"/*
-    TMPDIR="$tmp" UBSAN_OPTIONS=print_stacktrace=1 "build-fuzz/fuzz/${t}_fuzz" \
-        "build-fuzz/corpus/$t" "fuzz/corpus/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$t/" >"build-fuzz/logs/$t.log" 2>&1 || true
+    local t=$1 out=$PWD/build-fuzz
+    mkdir -p "$out/corpus/$t" "$out/findings/$t"
+    rm -f "$out/findings/$t"/*
+    TMPDIR="$tmp" UBSAN_OPTIONS=print_stacktrace=1 "$out/fuzz/${t}_fuzz" \
+        "$out/corpus/$t" "$PWD/fuzz/corpus/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$out/findings/$t/" >"$out/logs/$t.log" 2>&1 || true
 }
 
 mkdir -p build-fuzz/logs

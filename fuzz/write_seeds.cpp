@@ -125,5 +125,16 @@ int main(int argc, char** argv)
         fuzz::RunScript(script, params);
         WriteFileAtomically(records + "/" + name + ".rec", std::string_view(reinterpret_cast<const char*>(&params), sizeof params));
     }
+
+    // pxdtool command lines as a build script gives them, over the files its target provides.
+    const std::string commands = Folder(root, "pxdtool_args");
+    n = 0;
+    for (const char* line : {"info\nsprite.pxd\n", "export\nc\nsprite.pxd\n-o\nsprite.c\n",
+                             "export\nasm\n--ini\nPixador.ini\nsprite.pxd\n--bw\n-o\nsprite.asm\n",
+                             "convert\npicture.png\nship.pxd\n--area\n1,0,8,4\n", "convert\nsprite.pxd\nbig.png\n--scale\n4\n--lcd\n",
+                             "convert\npicture.bmp\nship.c\n--area=0,0,16,5\n--brightness\n-20\n--array-only\n",
+                             "import-c\nsource.c\n--array\nsprite2\n--gray\n-o\nback.pxd\n",
+                             "sheet\npicture.bmp\n--tile\n8x5\n--keep-empty\n-o\ntiles.c\n"})
+        WriteFileAtomically(commands + "/command" + std::to_string(n++) + ".txt", line);
     return 0;
 }
