@@ -59,6 +59,11 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& words, const
             }
             inlineValue = words[++i];
         }
+        // An empty value names no file, array or size ("-o ''" would write nowhere).
+        if (inlineValue->empty()) {
+            error = name + " needs a value";
+            return std::nullopt;
+        }
         if (parsed.values.count(name) != 0) {
             error = name + " given twice";
             return std::nullopt;

@@ -114,6 +114,7 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
         {"export pdf good.pxd", 2, "", "unknown format 'pdf'"},
         {"export asm --array-only good.pxd", 2, "", "--array-only is for export c"},
         {"export c good.pxd --ini nowhere.ini", 2, "", "nowhere.ini: cannot read the preferences file"},
+        {"export c good.pxd -o ''", 2, "", "-o needs a value"},
         {"export c good.pxd --ini bad.ini -o -", 0, "0x33,0xFF,0x55,0xFF", "bad.ini: not valid preferences"},
         {"export c trunc.pxd good.pxd -o outs", 1, "", "trunc.pxd: truncated", "outs/trunc.c"},
         {"export c good.pxd outs/../good.pxd -o outs", 1, "", "outs/good.c was already written in this run"},
