@@ -11,7 +11,7 @@ std::optional<std::string> ParsedArgs::Value(const std::string& name) const
     return it->second;
 }
 
-std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& words, const std::vector<OptionSpec>& specs,
+std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& words, const std::vector<OptionRule>& rules,
                                     std::string& error)
 {
     ParsedArgs parsed;
@@ -37,14 +37,14 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& words, const
             name = word.substr(0, eq);
             inlineValue = word.substr(eq + 1);
         }
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs)
-            if (name == s.name) spec = &s;
-        if (!spec) {
+        const OptionRule* rule = nullptr;
+        for (const OptionRule& s : rules)
+            if (name == s.name) rule = &s;
+        if (!rule) {
             error = "unknown option " + name;
             return std::nullopt;
         }
-        if (!spec->takesValue) {
+        if (!rule->takesValue) {
             if (inlineValue) {
                 error = name + " takes no value";
                 return std::nullopt;

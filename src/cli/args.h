@@ -10,7 +10,7 @@
 
 namespace pixador::cli {
 
-struct OptionSpec {
+struct OptionRule {
     const char* name;  // "--tile", "-o"
     bool takesValue;
 };
@@ -25,7 +25,7 @@ struct ParsedArgs {
 };
 
 // "--help" and "-h" are always known. error says what is wrong when the words do not parse.
-std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& words, const std::vector<OptionSpec>& specs,
+std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& words, const std::vector<OptionRule>& rules,
                                     std::string& error);
 
 // Whole decimal integers only ("12", "-3"); empty for anything else or outside int.
