@@ -176,7 +176,7 @@ TEST(WindowFrames, FileDialogsShowEachFilterOnceAndFilterByItsPatterns)
         auto* list = dialog.findChild<QListView*>("listView");
         ASSERT_NE(list, nullptr);
         QStringList listed;
-        QTest::qWaitFor([&] {
+        const bool listedAll = QTest::qWaitFor([&] {
             listed.clear();
             const QModelIndex root = list->rootIndex();
             for (int i = 0; i < list->model()->rowCount(root); ++i)
@@ -184,7 +184,7 @@ TEST(WindowFrames, FileDialogsShowEachFilterOnceAndFilterByItsPatterns)
             listed.sort();
             return listed == row.shown;
         }, 5000);
-        EXPECT_EQ(listed, row.shown);
+        EXPECT_TRUE(listedAll) << listed.join(", ").toStdString();
     }
 }
 
