@@ -71,10 +71,7 @@ MaskForm::MaskForm(EditorState& state, QWidget* parent) : QWidget(parent), state
 
     auto* ok = Named(new QPushButton("Ok"), "OkBttn");
     auto* cancel = Named(new QPushButton("Cancel"), "CancelBttn");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow(ok, cancel);
 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(fileRow);

@@ -52,10 +52,7 @@ MergeForm::MergeForm(EditorState& state, MergePanel panel, QWidget* parent)
 
     auto* ok = Named(new QPushButton("Ok"), "OkBttn");
     auto* cancel = Named(new QPushButton("Cancel"), "CancelBttn");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow(ok, cancel);
 
     auto* frames = new QHBoxLayout;
     frames->addWidget(modeFrame);

@@ -81,10 +81,7 @@ PlugInForm::PlugInForm(EditorState& state, PlugRunLibrary& plugrun, const std::s
 
     auto* apply = Named(new QPushButton("Use it!"), "ApplyFilter");
     auto* cancel = Named(new QPushButton("Wait! Cancel"), "CancelBttn");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(apply);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow(apply, cancel);
 
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(tab_);

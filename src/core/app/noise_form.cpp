@@ -35,10 +35,7 @@ public:
         auto* amount = new QHBoxLayout;
         amount->addWidget(box_);
         amount->addWidget(bar_, 1);
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch();
-        buttons->addWidget(apply);
-        buttons->addWidget(cancel);
+        auto* buttons = ButtonRow(apply, cancel);
         auto* inner = new QVBoxLayout(frame);
         inner->addLayout(amount);
         inner->addLayout(buttons);

@@ -49,10 +49,7 @@ public:
         apply->setObjectName("ApplyResize");
         auto* cancel = new QPushButton("Cancel", this);
         cancel->setObjectName("CancelResize");
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch();
-        buttons->addWidget(apply);
-        buttons->addWidget(cancel);
+        auto* buttons = ButtonRow(apply, cancel);
         auto* outer = new QVBoxLayout(this);
         outer->addWidget(frame);
         outer->addLayout(buttons);

@@ -51,10 +51,7 @@ public:
         auto* frames = new QHBoxLayout;
         frames->addWidget(general);
         frames->addWidget(function);
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch();
-        buttons->addWidget(apply);
-        buttons->addWidget(cancel);
+        auto* buttons = ButtonRow(apply, cancel);
         auto* inner = new QVBoxLayout(para);
         inner->addLayout(frames);
         inner->addLayout(buttons);

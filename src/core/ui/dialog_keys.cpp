@@ -1,6 +1,7 @@
 #include "core/ui/dialog_keys.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPointer>
@@ -55,6 +56,15 @@ void AnswerKeys(QWidget& dialog, QAbstractButton* defaultButton, QAbstractButton
     ClickOn(dialog, QKeySequence(Qt::Key_Return), defaultButton);
     ClickOn(dialog, QKeySequence(Qt::Key_Enter), defaultButton);
     ClickOn(dialog, QKeySequence(Qt::Key_Escape), cancelButton);
+}
+
+QHBoxLayout* ButtonRow(QAbstractButton* defaultButton, QAbstractButton* cancelButton)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(defaultButton);
+    row->addWidget(cancelButton);
+    return row;
 }
 
 void KeepOneLine(QLineEdit& box)

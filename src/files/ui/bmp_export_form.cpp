@@ -53,10 +53,7 @@ BMPExport::BMPExport(EditorState& state, CanvasPictureSource picture, QWidget* p
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(path_, 1);
     pathRow->addWidget(browse);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow(ok, cancel);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(pathRow);
     outer->addLayout(buttons);

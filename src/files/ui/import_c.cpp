@@ -74,10 +74,7 @@ ImportC::ImportC(EditorState& state, std::vector<FoundArray> arrays, QWidget* pa
     grid->addWidget(gaoFrame_, 1, 0);
     grid->addWidget(aFrame, 0, 1, 2, 1);
     grid->addWidget(previewFrame, 0, 2, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ButtonRow(ok, cancel);
     grid->addLayout(buttons, 2, 0, 1, 3);
 
     // Form_Load: the arrays in file order, the grayscale options off.
