@@ -2,6 +2,7 @@
 // The real main window over a temporary program folder, with scripted answers to its questions.
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include <memory>
 #include <string>
@@ -13,6 +14,13 @@
 #include "ui/scripted_prompter.h"
 
 namespace pixador::testing {
+
+// Lets queued events run and windows closed with deleteLater go.
+inline void Settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 struct MainWindowFixture {
     explicit MainWindowFixture(const std::string& commandLine = "", bool load = true) : state(view)

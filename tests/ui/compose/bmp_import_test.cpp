@@ -23,15 +23,11 @@
 namespace pixador {
 namespace {
 
+using testing::Settle;
+
 using testing::MainWindowFixture;
 using testing::MakeOutsidePicture;
 using testing::OutsidePixels;
-
-void Settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // Imports path through File > Import > From Bitmap; the capture dialog, or null.
 BMPImport* Import(MainWindowFixture& f, const std::string& path)

@@ -17,14 +17,10 @@
 namespace pixador {
 namespace {
 
+using testing::Settle;
+
 using testing::MainWindowFixture;
 using testing::TempDir;
-
-void Settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // The level a preview pixel shows, by the canvas colours.
 int PreviewLevel(const EditorState& state, const QWidget* form, const char* name, int x, int y)

@@ -11,13 +11,9 @@
 namespace pixador {
 namespace {
 
-using testing::MainWindowFixture;
+using testing::Settle;
 
-void Settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using testing::MainWindowFixture;
 
 // Enter presses the default button and Escape presses Cancel in each dialog; both close it.
 TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeCancels)

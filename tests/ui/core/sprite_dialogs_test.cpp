@@ -15,13 +15,9 @@
 namespace pixador {
 namespace {
 
-using testing::MainWindowFixture;
+using testing::Settle;
 
-void Settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using testing::MainWindowFixture;
 
 QWidget* Open(MainWindowFixture& f, const char* action, const char* form)
 {

@@ -16,15 +16,11 @@
 namespace pixador {
 namespace {
 
+using testing::Settle;
+
 using testing::MainWindowFixture;
 using testing::ReadWithPillow;
 using testing::TempDir;
-
-void Settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 BMPExport* OpenExport(MainWindowFixture& f)
 {
