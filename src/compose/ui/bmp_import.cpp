@@ -190,6 +190,7 @@ BMPImport::BMPImport(EditorState& state, BitmapImage image, QWidget* parent)
     outer->addLayout(buttons, 1, 0, 1, 2);
     outer->addWidget(mFrame_, 2, 0, 1, 2);
 
+    setFocusProxy(wBox_);
     AnswerKeys(*this, ok, cancel);
     KeepAllOneLine(*this);
 

@@ -1,5 +1,6 @@
 #include "core/ui/sub_window.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLayout>
 #include <QMdiArea>
@@ -42,9 +43,23 @@ QMdiSubWindow* ShowDialogWindow(QMdiArea& area, QWidget* dialog, const QString& 
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(title);
     FitSubWindow(*dialog);
+    // An explicit position also keeps the area's placer from looking for free room.
+    sub->move(0, 0);
     sub->show();
     area.setActiveSubWindow(sub);
+    if (dialog->focusProxy()) dialog->setFocus();
     return sub;
+}
+
+void ShowWithoutFocus(QMdiArea& area, QMdiSubWindow& window)
+{
+    QMdiSubWindow* active = area.activeSubWindow();
+    QWidget* focus = QApplication::focusWidget();
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+    window.show();
+    if (area.activeSubWindow() != active) area.setActiveSubWindow(active);
+    window.raise();
+    if (focus && QApplication::focusWidget() != focus) focus->setFocus();
 }
 
 void CloseDialogWindow(QWidget& dialog)
