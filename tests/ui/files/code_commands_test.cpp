@@ -255,30 +255,35 @@ TEST(CodeCommandsWindow, MenuKeysKeepActingOnTheSpriteAfterGenerate)
 {
     struct Row {
         const char* focusBefore;  // DrawArea, or "" for the main window itself
+        bool asked;               // Generate asked a question first, in a box of its own
         Qt::Key key;
         bool undone;
         size_t saveDialogs;
     };
     const Row rows[] = {
-        {"DrawArea", Qt::Key_Z, true, 0},
-        {"", Qt::Key_Z, true, 0},
-        {"DrawArea", Qt::Key_A, false, 1},
-        {"", Qt::Key_A, false, 1},
+        {"DrawArea", false, Qt::Key_Z, true, 0},
+        {"", false, Qt::Key_Z, true, 0},
+        {"DrawArea", true, Qt::Key_Z, true, 0},
+        {"DrawArea", false, Qt::Key_A, false, 1},
+        {"", true, Qt::Key_A, false, 1},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.focusBefore) + " Ctrl+" + char(row.key));
+        SCOPED_TRACE(std::string(row.focusBefore) + (row.asked ? " asked" : "") + " Ctrl+" + char(row.key));
         testing::MainWindowFixture f;
         QApplication::setActiveWindow(f.window.get());
         if (*row.focusBefore) f.window->findChild<QWidget*>(row.focusBefore)->setFocus();
         else f.window->setFocus();
-        SetPixel(f.state, 0, 0, kDarkGray);
+        SetPixel(f.state, 0, 0, row.asked ? kBlack : kDarkGray);  // black and white asks
         f.Trigger("ShiftRight");
+        f.prompter.takesActivation = true;
         f.Trigger("Generate");
         testing::Settle();
+        ASSERT_EQ(f.prompter.messages.size(), row.asked ? 1u : 0u);
         ASSERT_NE(f.window->findChild<CodeForm*>("CodeForm"), nullptr);
         QWidget* keys = QApplication::focusWidget();
-        QTest::keyClick(keys ? keys : f.window.get(), row.key, Qt::ControlModifier);
-        EXPECT_EQ(GetPixel(f.state, 0, 0), row.undone ? kDarkGray : kWhite);
+        ASSERT_NE(keys, nullptr) << "the keys reach no window";
+        QTest::keyClick(keys, row.key, Qt::ControlModifier);
+        EXPECT_EQ(GetPixel(f.state, 0, 0), row.undone ? (row.asked ? kBlack : kDarkGray) : kWhite);
         EXPECT_EQ(f.prompter.saveRequests.size(), row.saveDialogs);
     }
 
