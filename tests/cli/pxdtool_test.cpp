@@ -97,6 +97,8 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
     TempDir::Write(dir.File("two.c"), "unsigned char a[2] = {0x01,0x02};\nunsigned short b[] = {0x0F0F};\n");
     TempDir::Write(dir.File("bad.ini"), "ItemsPerLine=40000\r\n");
     std::filesystem::create_directory(dir.File("dir.pxd"));
+    TempDir::Write(dir.File("skip.c"), "static const unsigned char a[2] = {0x01,0x02};\n"
+                                       "unsigned char b[4] = {0x01, 0x02,\n0x03,5};\n");
 
     struct Row {
         const char* args;
@@ -147,6 +149,8 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
          "x.pxd"},
         {"import-c two.c --array b --gray -o x.pxd", 0, "", "an odd number of items holds no two planes"},
         {"import-c two.c --stacked -o x.pxd", 2, "", "--stacked goes with --sprites"},
+        {"import-c skip.c", 0, "b: 4 items", "skip.c: line 1 skipped: 'static const unsigned char a[2]"},
+        {"import-c skip.c -o x.pxd", 0, "", "skip.c: b: 2 of 4 items are neither 0x nor 0b"},
         {"sheet {p}/odd.png --tile 16x16 -o s.c", 1, "", "the sheet is 20x16, not a whole number of 16x16 tiles",
          "s.c"},
         {"sheet {p}/sheet.png --tile 12x8 -o s.c", 2, "", "--tile is WxH with W 8, 16 or 32"},
