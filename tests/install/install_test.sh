@@ -27,6 +27,13 @@ for f in "${shipped[@]}"; do [ -f "$prefix/$f" ] || fail "$f is not installed"; 
 extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(printf '%s\n' "${shipped[@]}" | sort))
 [ -z "$extra" ] || fail "installed but not shipped: $extra"
 
+# Every picture the manual shows is there, beside the program in the build tree and installed.
+for manual in "$build/bin/manual.html" "$prefix/share/doc/pixador/manual.html"; do
+    for picture in $(grep -o 'src="[^"]*"' "$manual" | cut -d'"' -f2); do
+        [ -f "$(dirname "$manual")/$picture" ] || fail "$manual shows $picture, which is missing"
+    done
+done
+
 # The Debian package holds the same files under /usr.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1 || {
     cat "$work/cpack.log" >&2
