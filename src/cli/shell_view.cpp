@@ -23,15 +23,43 @@ MessageAnswer ShellView::ShowMessage(const MessageRequest& request)
     return MessageAnswer::Ok;
 }
 
+namespace {
+
+// Unset (or empty) is no fixed time; digits that a calendar date can hold are one; anything
+// else is malformed.
+enum class Epoch { Unset, Fixed, Malformed };
+
+Epoch ReadSourceDateEpoch(std::time_t& seconds)
+{
+    const char* text = std::getenv("SOURCE_DATE_EPOCH");
+    if (!text || !*text) return Epoch::Unset;
+    long long value = 0;
+    for (const char* c = text; *c; ++c) {
+        // The year 9999 at most: beyond it a header's date has no four-digit year.
+        if (*c < '0' || *c > '9' || value > 253402300799LL / 10) return Epoch::Malformed;
+        value = value * 10 + (*c - '0');
+    }
+    if (value > 253402300799LL) return Epoch::Malformed;
+    seconds = static_cast<std::time_t>(value);
+    return Epoch::Fixed;
+}
+
+}  // namespace
+
+bool SourceDateEpochValid(std::string& error)
+{
+    std::time_t seconds = 0;
+    if (ReadSourceDateEpoch(seconds) != Epoch::Malformed) return true;
+    error = std::string("SOURCE_DATE_EPOCH is not a whole number of seconds since 1970 (up to the year 9999): '") +
+            std::getenv("SOURCE_DATE_EPOCH") + "'";
+    return false;
+}
+
 ClockTime ShellView::Now()
 {
     std::time_t now = std::time(nullptr);
     std::tm parts{};
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    char* end = nullptr;
-    const long long fixed = epoch ? std::strtoll(epoch, &end, 10) : 0;
-    if (epoch && *epoch && end && *end == '\0') {
-        now = static_cast<std::time_t>(fixed);
+    if (ReadSourceDateEpoch(now) == Epoch::Fixed) {
         gmtime_r(&now, &parts);
     } else {
         localtime_r(&now, &parts);

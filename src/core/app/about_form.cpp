@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "core/ui/dialog_keys.h"
+#include "core/ui/sub_window.h"
+#include "core/version.h"
 
 namespace pixador {
 
@@ -48,7 +50,7 @@ QWidget* BuildAboutForm()
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     name->setFont(big);
-    auto* version = new QLabel("v1.55uF", frame);
+    auto* version = new QLabel(QString("v%1uF").arg(kVersion), frame);
     version->setObjectName("VerLbl");
     auto* dateCaption = new QLabel("Release Date:", frame);
     auto* date = new QLabel("05/01/2004", frame);
@@ -87,13 +89,10 @@ void OpenAboutForm(QMdiArea& area)
         }
     }
     QWidget* form = BuildAboutForm();
-    QMdiSubWindow* sub = area.addSubWindow(form);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(form->windowTitle());
+    QMdiSubWindow* sub = ShowDialogWindow(area, form, form->windowTitle());
     auto* ok = form->findChild<QPushButton*>("OkAbout");
     QObject::connect(ok, &QPushButton::clicked, sub, &QWidget::close);
     AnswerKeys(*form, ok, ok);
-    sub->show();
 }
 
 }  // namespace pixador
