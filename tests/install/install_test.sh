@@ -65,14 +65,18 @@ for page in Pixador pxdtool; do
     [ -z "$warnings" ] || fail "man warns about $page(1): $warnings"
 done
 pxdtool_page=$(zcat "$prefix/share/man/man1/pxdtool.1.gz" | groff -man -Tascii -rHY=0 -rLL=250n 2>/dev/null | col -b)
-commands=$("$prefix/bin/pxdtool" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z-]*\) .*/\1/p')
+commands=$("$prefix/bin/pxdtool" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\) .*/\1/p')
 [ -n "$commands" ] || fail "pxdtool --help lists no commands"
-for command in $commands; do
-    grep -qE "^ +$command( |$)" <<<"$pxdtool_page" || fail "pxdtool(1) does not describe the command $command"
-    options=$("$prefix/bin/pxdtool" "$command" --help | grep -oE -- '(^|[^a-zA-Z0-9-])--?[a-z][a-z-]*' | sed 's/^[^-]*//' | sort -u || true)
+for command in "" $commands; do
+    [ -z "$command" ] || grep -qE "^ +$command( |$)" <<<"$pxdtool_page" || fail "pxdtool(1) does not describe the command $command"
+    options=$("$prefix/bin/pxdtool" $command --help | grep -oE -- '(^|[^a-zA-Z0-9-])--?[a-z][a-z-]*' | sed 's/^[^-]*//' | sort -u || true)
     for option in $options; do
         grep -qE -- "(^|[^a-z-])$option([^a-z-]|$)" <<<"$pxdtool_page" || fail "pxdtool(1) lacks $option of pxdtool $command --help"
     done
+done
+for program in Pixador pxdtool; do
+    [ "$(QT_QPA_PLATFORM=offscreen "$prefix/bin/$program" --version)" = "$program $deb_version" ] ||
+        fail "$program --version does not print the package's version $deb_version"
 done
 grep -qx 'Exec=Pixador %f' "$desktop" || fail "desktop entry does not start Pixador with a file"
 grep -q '^Categories=Graphics;' "$desktop" || fail "desktop entry is not in Graphics"
