@@ -203,20 +203,27 @@ def dialog_part(before, after, name, margin=2):
 
 
 def dialog_box(before, after, name):
+    """The active sub-window's box: its highlighted title bar, then down its left margin (left of
+    the title's icon), which shows the dialog's background colour down to its bottom edge."""
     pixels = after.load()
+    blue = lambda p: p[2] > 150 and p[2] - p[0] > 90 and p[1] > 100  # an active title bar
     xs, ys = [], []
     for y in range(after.height):
         for x in range(0, after.width, 2):
-            r, g, b = pixels[x, y]
-            if b > 150 and b - r > 90 and g > 100:  # the highlight blue of an active title bar
+            if blue(pixels[x, y]):
                 xs.append(x)
                 ys.append(y)
-    change = ImageChops.difference(before, after).getbbox()
-    if not xs or change is None:
+    if not xs or ImageChops.difference(before, after).getbbox() is None:
         sys.exit(f"{name}: no dialog appeared")
     left, right, top = min(xs), max(xs) + 2, min(ys)
-    column = ImageChops.difference(before, after).crop((left, top, right, after.height)).getbbox()
-    return left, top, right, top + (column[3] if column else 0)
+    x, y = left + 2, top + 3
+    while y < after.height and blue(pixels[x, y]):
+        y += 1
+    y += 4
+    background = pixels[x, y]
+    while y < after.height and sum(abs(a - b) for a, b in zip(pixels[x, y], background)) < 12:
+        y += 1
+    return left, top, right, y + 1
 
 
 def save(img, name):
