@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Pixador needs to build, run and test, and any packages named as
+# Installs the Debian packages Pixador needs to build, run, test and package, and any packages named as
 # arguments (a script that needs more names them); a second run installs nothing.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xclip imagemagick libpng-dev python3-pil "$@")
+          xvfb xauth xclip imagemagick libpng-dev python3-pil
+          scdoc dpkg-dev lintian appstream desktop-file-utils man-db "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, checks the installed tree, and starts the installed
-# editor offscreen: it must list its plug-ins from under the prefix and keep its INI files in the
-# per-user configuration folder, none in the installed tree.
+# Installs the build into a temporary prefix, checks the installed tree with the tools Debian
+# checks packages with (lintian, desktop-file-validate, appstreamcli, man), and starts the
+# installed editor offscreen: it must list its plug-ins from under the prefix and keep its INI
+# files in the per-user configuration folder, none in the installed tree.
 #   tests/install/install_test.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/any prefix"
@@ -13,14 +15,24 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 shipped=(bin/Pixador lib/pixador/libplugrun.so share/doc/pixador/manual.html
+         share/doc/pixador/copyright share/doc/pixador/changelog.gz
+         share/man/man1/Pixador.1.gz share/man/man1/pxdtool.1.gz
          share/applications/pixador.desktop share/icons/hicolor/scalable/apps/pixador.svg
-         share/mime/packages/pixador.xml)
+         share/mime/packages/pixador.xml share/metainfo/org.pixador.Pixador.metainfo.xml)
+for shot in "$source_dir"/docs/manual/*.png; do shipped+=("share/doc/pixador/manual/${shot##*/}"); done
 for p in outline checker gradient bw_dither; do shipped+=("lib/pixador/filters/$p.so"); done
 for n in 16 32 48 64; do shipped+=("share/icons/hicolor/${n}x$n/apps/pixador.png"); done
 [ -x "$build/bin/pxdtool" ] && shipped+=(bin/pxdtool)
 for f in "${shipped[@]}"; do [ -f "$prefix/$f" ] || fail "$f is not installed"; done
 extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(printf '%s\n' "${shipped[@]}" | sort))
 [ -z "$extra" ] || fail "installed but not shipped: $extra"
+
+# Every picture the manual shows is there, beside the program in the build tree and installed.
+for manual in "$build/bin/manual.html" "$prefix/share/doc/pixador/manual.html"; do
+    for picture in $(grep -o 'src="[^"]*"' "$manual" | cut -d'"' -f2); do
+        [ -f "$(dirname "$manual")/$picture" ] || fail "$manual shows $picture, which is missing"
+    done
+done
 
 # The Debian package holds the same files under /usr.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1 || {
@@ -30,7 +42,42 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.lo
 packaged=$(dpkg-deb -c "$work"/deb/pixador_*.deb | awk '$1 !~ /^d/ {print $NF}' | sed 's|^\./usr/||' | sort)
 [ "$packaged" = "$(printf '%s\n' "${shipped[@]}" | sort)" ] || fail "the package differs from the install: $packaged"
 
+# lintian's errors and warnings fail; what it says only for information is explained in README.md.
+lint=$(lintian --no-tag-display-limit "$work"/deb/pixador_*.deb 2>&1 | grep -v 'running with root privileges' || true)
+! grep -E '^[EW]: ' <<<"$lint" || fail "lintian finds errors or warnings in the package"
+deb_version=$(dpkg-deb -f "$work"/deb/pixador_*.deb Version)
+changelog_version=$(zcat "$prefix/share/doc/pixador/changelog.gz" | sed -n '1s/^pixador (\([^)]*\)).*/\1/p')
+metainfo="$prefix/share/metainfo/org.pixador.Pixador.metainfo.xml"
+release_version=$(grep -m1 -o '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)
+[ "$changelog_version" = "$deb_version" ] && [ "$release_version" = "$deb_version" ] ||
+    fail "version $deb_version, but the changelog says $changelog_version and AppStream $release_version"
+
 desktop="$prefix/share/applications/pixador.desktop"
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+appstreamcli validate --no-net --explain "$metainfo" || fail "appstreamcli rejects the AppStream metadata"
+grep -q '<launchable type="desktop-id">pixador.desktop</launchable>' "$metainfo" || fail "AppStream does not name the desktop entry"
+grep -q '<mediatype>application/x-pixador-sprite</mediatype>' "$metainfo" || fail "AppStream does not name the .pxd type"
+
+# The manual pages read without a warning, and every command and option that pxdtool's --help
+# prints is in its page.
+for page in Pixador pxdtool; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "man warns about $page(1): $warnings"
+done
+pxdtool_page=$(zcat "$prefix/share/man/man1/pxdtool.1.gz" | groff -man -Tascii -rHY=0 -rLL=250n 2>/dev/null | col -b)
+commands=$("$prefix/bin/pxdtool" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\) .*/\1/p')
+[ -n "$commands" ] || fail "pxdtool --help lists no commands"
+for command in "" $commands; do
+    [ -z "$command" ] || grep -qE "^ +$command( |$)" <<<"$pxdtool_page" || fail "pxdtool(1) does not describe the command $command"
+    options=$("$prefix/bin/pxdtool" $command --help | grep -oE -- '(^|[^a-zA-Z0-9-])--?[a-z][a-z-]*' | sed 's/^[^-]*//' | sort -u || true)
+    for option in $options; do
+        grep -qE -- "(^|[^a-z-])$option([^a-z-]|$)" <<<"$pxdtool_page" || fail "pxdtool(1) lacks $option of pxdtool $command --help"
+    done
+done
+for program in Pixador pxdtool; do
+    [ "$(QT_QPA_PLATFORM=offscreen "$prefix/bin/$program" --version)" = "$program $deb_version" ] ||
+        fail "$program --version does not print the package's version $deb_version"
+done
 grep -qx 'Exec=Pixador %f' "$desktop" || fail "desktop entry does not start Pixador with a file"
 grep -q '^Categories=Graphics;' "$desktop" || fail "desktop entry is not in Graphics"
 grep -qx 'MimeType=application/x-pixador-sprite;' "$desktop" || fail "desktop entry lacks the .pxd type"
