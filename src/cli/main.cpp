@@ -11,6 +11,7 @@
 #include "cli/info_command.h"
 #include "cli/session.h"
 #include "cli/sheet_command.h"
+#include "platform/standard_output.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ const char* const kProgramHelp =
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
+    pixador::PassStandardOutputUnchanged();
     if (argc < 2) {
         std::cerr << kProgramHelp;
         return kExitUsage;

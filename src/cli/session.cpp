@@ -10,6 +10,7 @@
 #include "core/text_helpers.h"
 #include "files/file_io.h"
 #include "files/preferences.h"
+#include "platform/folders.h"
 
 namespace pixador::cli {
 
@@ -35,13 +36,6 @@ void Session::Note(const std::string& file, const std::string& text)
     std::cerr << file << ": " << text << '\n';
 }
 
-std::string ExecutableDir()
-{
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : self.parent_path().string();
-}
-
 namespace {
 
 // The editor keeps its INI files beside itself, or in the user's configuration folder when
@@ -49,10 +43,8 @@ namespace {
 std::optional<std::string> DefaultIniPath()
 {
     std::vector<std::string> candidates{JoinPath(ExecutableDir(), "Pixador.ini")};
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        candidates.push_back(JoinPath(JoinPath(xdg, "Pixador"), "Pixador.ini"));
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        candidates.push_back(JoinPath(JoinPath(JoinPath(home, ".config"), "Pixador"), "Pixador.ini"));
+    if (const std::string settings = UserSettingsDir(); !settings.empty())
+        candidates.push_back(JoinPath(settings, "Pixador.ini"));
     for (const std::string& path : candidates)
         if (FileExists(path)) return path;
     return std::nullopt;
@@ -85,7 +77,7 @@ bool Session::SetOutput(const std::optional<std::string>& out, std::size_t input
     if (!out || *out == "-") return true;
     std::error_code ec;
     const bool isDir = fs::is_directory(ToPath(*out), ec);
-    outIsFolder_ = inputs > 1 || isDir || out->back() == '/';
+    outIsFolder_ = inputs > 1 || isDir || IsPathSeparator(out->back());
     if (outIsFolder_ && !isDir) {
         fs::create_directories(ToPath(*out), ec);
         if (ec) {
@@ -100,7 +92,7 @@ std::string Session::OutputFor(const std::string& input, std::string_view extens
 {
     const std::string name = StemOf(input) + std::string(extension);
     if (!out_) {
-        const std::size_t slash = input.rfind(kPathSeparator);
+        const std::size_t slash = input.find_last_of(kPathSeparators);
         return slash == std::string::npos ? name : input.substr(0, slash + 1) + name;
     }
     if (*out_ == "-") return "-";

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/calendar.h"
+
 namespace pixador::cli {
 
 std::string ShellView::TakeMessage()
@@ -25,17 +27,13 @@ MessageAnswer ShellView::ShowMessage(const MessageRequest& request)
 
 ClockTime ShellView::Now()
 {
-    std::time_t now = std::time(nullptr);
-    std::tm parts{};
     const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
     char* end = nullptr;
     const long long fixed = epoch ? std::strtoll(epoch, &end, 10) : 0;
-    if (epoch && *epoch && end && *end == '\0') {
-        now = static_cast<std::time_t>(fixed);
-        gmtime_r(&now, &parts);
-    } else {
-        localtime_r(&now, &parts);
-    }
+    const bool reproducible = epoch && *epoch && end && *end == '\0';
+    const std::tm parts = (reproducible ? UtcCalendarTime(static_cast<std::time_t>(fixed))
+                                        : LocalCalendarTime(std::time(nullptr)))
+                              .value_or(std::tm{});
     return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 
