@@ -16,7 +16,7 @@ std::optional<GrayImage> ReadBmp(const std::string& path, std::string& reason)
 {
     const std::optional<std::string> bytes = ReadFileBytes(path, kMaxBitmapFileBytes + 1);
     if (!bytes || bytes->size() > kMaxBitmapFileBytes) {
-        reason = !bytes ? (FileExists(path) ? "cannot read the file" : "no such file") : "larger than 256 MiB";
+        reason = !bytes ? UnreadableText(path) : "larger than 256 MiB";
         return std::nullopt;
     }
     const BitmapHeader header = ReadBitmapHeader(*bytes);

@@ -101,7 +101,7 @@ int RunImportC(const std::vector<std::string>& words)
     Session session;
     const std::optional<std::string> bytes = ReadFileBytes(file, kMaxCSourceBytes + 1);
     if (!bytes || bytes->size() > kMaxCSourceBytes) {
-        session.Fail(file, FileExists(file) ? "cannot read the file (or it is larger than 256 MiB)" : "no such file");
+        session.Fail(file, bytes ? "larger than 256 MiB" : UnreadableText(file));
         return session.Finish();
     }
     std::vector<FoundArray> arrays;

@@ -11,7 +11,10 @@
 #include "cli/info_command.h"
 #include "cli/session.h"
 #include "cli/sheet_command.h"
-#include "platform/standard_output.h"
+#include "cli/shell_view.h"
+#include "cli/standard_output.h"
+#include "core/version.h"
+#include "platform/output_mode.h"
 
 namespace {
 
@@ -43,17 +46,14 @@ const char* const kProgramHelp =
     "  convert IN OUT                           .pxd <-> .bmp/.png, and to .c\n"
     "  import-c FILE.c [--array NAME] -o OUT    sprites back from C arrays\n"
     "  sheet IMAGE --tile WxH -o OUT.c          a tile set in one C array\n"
+    "  --version                                the program's version\n"
     "\n"
     "'pxdtool COMMAND --help' tells more. Errors go to standard error as\n"
     "'FILE: reason'. Exit status: 0 done, 1 some file failed (the others are\n"
     "still written), 2 usage error.\n";
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
-    std::ios::sync_with_stdio(false);
-    pixador::PassStandardOutputUnchanged();
     if (argc < 2) {
         std::cerr << kProgramHelp;
         return kExitUsage;
@@ -70,9 +70,28 @@ int main(int argc, char** argv)
         std::cout << kProgramHelp;
         return kExitOk;
     }
+    if (first == "--version") {
+        std::cout << "pxdtool " << pixador::kVersion << '\n';
+        return kExitOk;
+    }
+    // Reproducible builds ask that a malformed date stop the build rather than be ignored.
+    if (std::string error; !SourceDateEpochValid(error)) {
+        std::cerr << "pxdtool: " << error << '\n';
+        return kExitUsage;
+    }
     for (const Command& c : kCommands) {
         if (first == c.name) return c.run(std::vector<std::string>(argv + 2, argv + argc));
     }
     std::cerr << "pxdtool: unknown command '" << first << "'\n\n" << kProgramHelp;
     return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    pixador::PassStandardOutputUnchanged();
+    StandardOutput out;
+    return out.Finish(Run(argc, argv));
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "cli/session.h"
 #include "files/file_io.h"
 
 namespace pixador::cli {
@@ -19,7 +20,7 @@ std::optional<RgbaImage> ReadPngFile(const std::string& path, std::string& reaso
 {
     const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
-        reason = FileExists(path) ? "cannot read the file" : "no such file";
+        reason = UnreadableText(path);
         return std::nullopt;
     }
     png_image image;

@@ -7,6 +7,10 @@
 #include <filesystem>
 #include <iostream>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "cli/standard_output.h"
 #include "core/text_helpers.h"
 #include "files/file_io.h"
 #include "files/preferences.h"
@@ -74,7 +78,8 @@ bool Session::SetOutput(const std::optional<std::string>& out, std::size_t input
 {
     out_ = out;
     outIsFolder_ = false;
-    if (!out || *out == "-") return true;
+    outIsStream_ = out && (*out == "-" || IsStreamTarget(*out));
+    if (!out || outIsStream_) return true;
     std::error_code ec;
     const bool isDir = fs::is_directory(ToPath(*out), ec);
     outIsFolder_ = inputs > 1 || isDir || IsPathSeparator(out->back());
@@ -102,25 +107,46 @@ std::string Session::OutputFor(const std::string& input, std::string_view extens
 bool Session::Write(const std::string& input, const std::string& target, std::string_view bytes)
 {
     if (target == "-") {
+        // A failure is reported once for the whole run, when the program ends.
         std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        std::cout.flush();
-        if (std::cout) return true;
-        Fail(input, "cannot write to standard output");
-        return false;
+        return static_cast<bool>(std::cout.flush());
     }
-    if (!written_.emplace(target, input).second) {
+    // A pipe or device takes every output in turn; a file is written once.
+    const bool stream = outIsStream_ && out_ == target;
+    if (!stream && !written_.emplace(target, input).second) {
         Fail(input, "not written: " + target + " was already written in this run");
         return false;
     }
-    if (batch_.Stage(target, bytes)) return true;
-    Fail(input, "cannot write " + target);
+    if (stream && streamFailed_) return false;
+    const WriteResult staged = batch_.Stage(target, bytes);
+    if (staged) return true;
+    if (stream && staged.code == EPIPE) EndAsClosedPipe();
+    // A stream that failed once is not tried again: one message, not one per input.
+    streamFailed_ = stream;
+    Fail(target, "cannot write: " + staged.error);
     return false;
 }
 
 int Session::Finish()
 {
-    for (const std::string& target : batch_.Commit()) Fail(written_[target], "cannot write " + target);
+    for (const AtomicFileBatch::Failure& failure : batch_.Commit()) Fail(failure.path, "cannot write: " + failure.error);
     return failed_ ? kExitFailed : kExitOk;
+}
+
+std::string UnreadableText(const std::string& path)
+{
+    std::error_code ec;
+    const fs::file_status st = fs::status(ToPath(path), ec);
+    if (fs::is_directory(st)) return "is a folder";
+    if (ec == std::errc::no_such_file_or_directory) return "no such file";
+    if (ec) return "cannot read: " + ec.message();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return "cannot read: " + std::generic_category().message(errno);
+    char byte;
+    const ssize_t n = ::read(fd, &byte, 1);
+    const int error = errno;
+    ::close(fd);
+    return n < 0 ? "cannot read: " + std::generic_category().message(error) : "cannot read the file";
 }
 
 std::string StemOf(const std::string& path)

@@ -37,8 +37,8 @@ public:
     // (the defaults when there is none). False with error set when iniPath cannot be read.
     bool LoadPreferences(const std::optional<std::string>& iniPath, std::string& error);
 
-    // Where the output of input goes: "-" for standard output; with several inputs (or when
-    // out names a folder) out is a folder that gets the input's name with extension; without
+    // Where the output of input goes: "-" for standard output; a pipe or device (/dev/stdout)
+    // takes every output in turn; with several inputs (or when out names a folder) out is a folder that gets the input's name with extension; without
     // out, beside the input. Set by SetOutput first.
     bool SetOutput(const std::optional<std::string>& out, std::size_t inputs, std::string& error);
     std::string OutputFor(const std::string& input, std::string_view extension) const;
@@ -51,9 +51,15 @@ private:
     bool failed_ = false;
     std::optional<std::string> out_;
     bool outIsFolder_ = false;
+    bool outIsStream_ = false;
+    bool streamFailed_ = false;
     std::map<std::string, std::string> written_;  // target -> input
     AtomicFileBatch batch_;
 };
+
+// Why a file could not be read: "no such file", "is a folder", or "cannot read: " and the
+// system's reason.
+std::string UnreadableText(const std::string& path);
 
 // Text of a path's name without its last extension.
 std::string StemOf(const std::string& path);

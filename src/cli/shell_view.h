@@ -46,4 +46,7 @@ private:
     std::string message_;
 };
 
+// False with error set when SOURCE_DATE_EPOCH is set but is not a whole number of seconds.
+bool SourceDateEpochValid(std::string& error);
+
 }  // namespace pixador::cli

@@ -2,6 +2,7 @@
 
 #include "core/editor_state.h"
 #include "core/whole_sprite.h"
+#include "cli/session.h"
 #include "files/file_io.h"
 #include "files/pxd_file.h"
 
@@ -38,7 +39,7 @@ bool LoadSpriteFile(EditorState& state, const std::string& path, std::string& re
     SpriteFileFault fault;
     const std::optional<PlaneBuffer> planes = ReadSpriteFile(path, &fault);
     if (!planes) {
-        reason = fault.kind == SpriteFileFault::Unreadable && !FileExists(path) ? "no such file" : FaultText(fault);
+        reason = fault.kind == SpriteFileFault::Unreadable ? UnreadableText(path) : FaultText(fault);
         return false;
     }
     ResizeSprite(state, planes->width(), planes->height());

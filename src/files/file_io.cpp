@@ -14,7 +14,11 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -76,45 +80,69 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
 
 namespace {
 
-// The file a path finally names: symbolic links are followed to what they point at, which
-// need not exist yet. Empty when the links go round in a loop.
-fs::path ResolveLinks(fs::path path)
+WriteResult Failed(int error)
 {
-    std::error_code ec;
-    for (int hops = 0; hops < 40; ++hops) {
-        if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
-        const fs::path next = fs::read_symlink(path, ec);
-        if (ec) return {};
-        path = next.is_absolute() ? next : path.parent_path() / next;
-    }
-    return {};
+    return {std::generic_category().message(error), error};
 }
 
-enum class TempWrite { Written, NameTaken, Failed };
+// Where a write goes: a regular file (existing or new) replaced through a temporary, a stream
+// (pipe, device, socket) written straight into, an open descriptor of this process
+// (/dev/stdout) written into as it is, or nowhere.
+struct WriteTarget {
+    enum Kind { File, Stream, Descriptor, Refused } kind = Refused;
+    fs::path path;                   // File: what the links finally name; Stream: as given
+    std::optional<fs::perms> mode;   // File: the existing file's permission bits
+    int descriptor = -1;
+    int error = 0;                   // Refused: why
+#ifndef _WIN32
+    uid_t owner = 0;
+    gid_t group = 0;
+#endif
+};
 
 #ifdef _WIN32
 
-TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, const fs::path&, std::optional<fs::perms>,
-                       bool sync)
+WriteTarget ExamineTarget(const fs::path& path)
+{
+    WriteTarget target;
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (fs::is_directory(st)) {
+        target.error = EISDIR;
+        return target;
+    }
+    target.kind = WriteTarget::File;
+    target.path = path;
+    if (fs::exists(st)) target.mode = st.permissions();
+    return target;
+}
+
+int WriteAndSync(const fs::path& temp, std::string_view bytes, const WriteTarget&, bool sync)
 {
     FileHandle out = OpenFile(temp, "wbx");
-    if (!out) return errno == EEXIST ? TempWrite::NameTaken : TempWrite::Failed;
+    if (!out) return errno ? errno : EIO;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
     ok = std::fflush(out.get()) == 0 && ok;
     ok = (!sync || _commit(_fileno(out.get())) == 0) && ok;
+    const int error = errno ? errno : EIO;
     ok = std::fclose(out.release()) == 0 && ok;
-    if (ok) return TempWrite::Written;
+    if (ok) return 0;
     std::error_code ec;
     fs::remove(temp, ec);
-    return TempWrite::Failed;
+    return error;
+}
+
+int WriteStraightInto(const WriteTarget&, std::string_view)
+{
+    return ENOTSUP;
 }
 
 void SyncFolder(const fs::path&) {}
 
-bool SyncFile(const fs::path& path)
+int SyncFile(const fs::path& path)
 {
     FileHandle f = OpenFile(path, "rb+");
-    return f && _commit(_fileno(f.get())) == 0;
+    return f && _commit(_fileno(f.get())) == 0 ? 0 : EIO;
 }
 
 bool SyncFileSystems(const std::vector<fs::path>&)
@@ -124,35 +152,166 @@ bool SyncFileSystems(const std::vector<fs::path>&)
 
 #else
 
-// A new file that nothing else can have opened or linked: created exclusively, with the old
-// file's permission bits from the start so its content is never more readable than before.
-TempWrite WriteAndSync(const fs::path& temp, std::string_view bytes, const fs::path& target,
-                       std::optional<fs::perms> mode, bool sync)
+// The descriptor a path names when it is one of this process's open descriptors under its
+// /dev or /proc name: writing there must reach the descriptor itself (a shell's pipe or its
+// appending redirection), not a file opened anew or put in its place.
+std::optional<int> DescriptorNamed(const fs::path& path)
 {
-    const mode_t bits = mode ? static_cast<mode_t>(*mode & fs::perms::mask) : 0666;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, bits);
-    if (fd < 0) return errno == EEXIST ? TempWrite::NameTaken : TempWrite::Failed;
-    bool ok = true;
-    if (mode) {
-        // The old owner where allowed (an editor run by root leaves the user's file the user's),
-        // then the exact bits: the umask may have narrowed them and a new owner clears set-id bits.
-        struct stat old {};
-        if (::stat(target.c_str(), &old) == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
-            // Not ours to give away; the file keeps its bits all the same.
+    const std::string text = path.lexically_normal().string();
+    if (text == "/dev/stdin") return 0;
+    if (text == "/dev/stdout") return 1;
+    if (text == "/dev/stderr") return 2;
+    for (const std::string_view folder : {"/dev/fd/", "/proc/self/fd/", "/proc/thread-self/fd/"}) {
+        if (text.size() <= folder.size() || text.compare(0, folder.size(), folder) != 0) continue;
+        int fd = 0;
+        for (std::size_t i = folder.size(); i < text.size(); ++i) {
+            if (text[i] < '0' || text[i] > '9' || fd > 1000000) return std::nullopt;
+            fd = fd * 10 + (text[i] - '0');
         }
-        ok = ::fchmod(fd, bits) == 0;
+        return fd;
     }
-    for (std::size_t done = 0; ok && done < bytes.size();) {
+    return std::nullopt;
+}
+
+// One lstat for a plain path; a symbolic link is followed hop by hop to what it finally names,
+// which need not exist yet.
+WriteTarget ExamineTarget(const fs::path& given)
+{
+    WriteTarget target;
+    fs::path path = given;
+    for (int hops = 0;; ++hops) {
+        if (const std::optional<int> fd = DescriptorNamed(path)) {
+            target.kind = WriteTarget::Descriptor;
+            target.descriptor = *fd;
+            return target;
+        }
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0) {
+            if (errno != ENOENT) {
+                target.error = errno;
+                return target;
+            }
+            target.kind = WriteTarget::File;
+            target.path = path;
+            return target;
+        }
+        if (S_ISLNK(st.st_mode)) {
+            if (hops == 40) {
+                target.error = ELOOP;
+                return target;
+            }
+            std::error_code ec;
+            const fs::path next = fs::read_symlink(path, ec);
+            if (ec) {
+                target.error = ec.value();
+                return target;
+            }
+            path = next.is_absolute() ? next : path.parent_path() / next;
+            continue;
+        }
+        if (S_ISDIR(st.st_mode)) {
+            target.error = EISDIR;
+        } else if (S_ISREG(st.st_mode)) {
+            target.kind = WriteTarget::File;
+            target.path = path;
+            target.mode = static_cast<fs::perms>(st.st_mode) & fs::perms::mask;
+            target.owner = st.st_uid;
+            target.group = st.st_gid;
+        } else {
+            target.kind = WriteTarget::Stream;
+            target.path = given;
+        }
+        return target;
+    }
+}
+
+// All of bytes, or the errno of the write that failed. A reader that went away is EPIPE, not a
+// signal that ends the program: SIGPIPE is held back for this thread while writing, and one it
+// raised is taken off again.
+int WriteAll(int fd, std::string_view bytes)
+{
+    sigset_t pipeSignal, previous;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigset_t pending;
+    sigpending(&pending);
+    const bool wasPending = sigismember(&pending, SIGPIPE) == 1;
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    int error = 0;
+    for (std::size_t done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
     }
-    ok = ok && (!sync || ::fsync(fd) == 0);
-    ok = ::close(fd) == 0 && ok;
-    if (ok) return TempWrite::Written;
+    if (error == EPIPE && !wasPending) {
+        const timespec now{};
+        while (sigtimedwait(&pipeSignal, nullptr, &now) < 0 && errno == EINTR) {
+        }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return error;
+}
+
+// A local socket takes a connection, anything else is opened for writing as the shell's
+// redirection opens it (a pipe waits for its reader).
+int OpenStream(const fs::path& path, int& fd)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (path.native().size() >= sizeof address.sun_path) return ENAMETOOLONG;
+        std::memcpy(address.sun_path, path.c_str(), path.native().size());
+        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return errno;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return 0;
+        const int error = errno;
+        ::close(fd);
+        return error;
+    }
+    do fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    return fd < 0 ? errno : 0;
+}
+
+int WriteStraightInto(const WriteTarget& target, std::string_view bytes)
+{
+    if (target.kind == WriteTarget::Descriptor) return WriteAll(target.descriptor, bytes);
+    int fd = -1;
+    if (const int error = OpenStream(target.path, fd)) return error;
+    int error = WriteAll(fd, bytes);
+    if (::close(fd) != 0 && !error && errno != EINTR) error = errno;
+    return error;
+}
+
+// A new file that nothing else can have opened or linked: created exclusively, with the old
+// file's permission bits from the start so its content is never more readable than before.
+// 0 when written, EEXIST when the name is taken, else why the write failed.
+int WriteAndSync(const fs::path& temp, std::string_view bytes, const WriteTarget& target, bool sync)
+{
+    const mode_t bits = target.mode ? static_cast<mode_t>(*target.mode) : 0666;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, bits);
+    if (fd < 0) return errno;
+    int error = 0;
+    if (target.mode) {
+        // The old owner where allowed (an editor run by root leaves the user's file the user's),
+        // then the exact bits: the umask may have narrowed them and a new owner clears set-id bits.
+        if ((target.owner != ::geteuid() || target.group != ::getegid()) &&
+            ::fchown(fd, target.owner, target.group) != 0) {
+            // Not ours to give away; the file keeps its bits all the same.
+        }
+        if (::fchmod(fd, bits) != 0) error = errno;
+    }
+    if (!error) error = WriteAll(fd, bytes);
+    if (!error && sync && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error) return 0;
     ::unlink(temp.c_str());
-    return TempWrite::Failed;
+    return error == EEXIST ? EIO : error;
 }
 
 // Makes the rename itself survive a power loss.
@@ -164,30 +323,37 @@ void SyncFolder(const fs::path& folder)
     ::close(fd);
 }
 
-bool SyncFile(const fs::path& path)
+int SyncFile(const fs::path& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
+    if (fd < 0) return errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    return ok;
+    return error;
 }
 
 // One flush of every file system the files lie on; false where that cannot be asked for.
+// Files of one folder lie on one file system, so each folder is asked once.
 bool SyncFileSystems(const std::vector<fs::path>& files)
 {
 #ifdef __linux__
+    std::vector<fs::path> folders;
     std::vector<dev_t> done;
     for (const fs::path& file : files) {
-        struct stat st {};
-        if (::stat(file.c_str(), &st) != 0) return false;
-        if (std::find(done.begin(), done.end(), st.st_dev) != done.end()) continue;
-        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        fs::path folder = file.parent_path();
+        if (folder.empty()) folder = ".";
+        if (std::find(folders.begin(), folders.end(), folder) != folders.end()) continue;
+        folders.push_back(folder);
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) return false;
-        const bool ok = ::syncfs(fd) == 0;
+        struct stat st {};
+        bool ok = ::fstat(fd, &st) == 0;
+        if (ok && std::find(done.begin(), done.end(), st.st_dev) == done.end()) {
+            ok = ::syncfs(fd) == 0;
+            done.push_back(st.st_dev);
+        }
         ::close(fd);
         if (!ok) return false;
-        done.push_back(st.st_dev);
     }
     return true;
 #else
@@ -203,54 +369,66 @@ struct StagedFile {
     fs::path target;
 };
 
-// The new content in a temporary file beside the file path finally names, synced to disk when
-// sync says so. Empty when the target is refused or the write fails (nothing is left behind).
-std::optional<StagedFile> StageFile(const std::string& path, std::string_view bytes, bool sync)
+// The new content in a temporary file beside the file the path finally names, synced to disk
+// when sync says so; streams take the bytes at once and stage nothing. Nothing is left behind
+// when it fails.
+WriteResult StageFile(const std::string& path, std::string_view bytes, bool sync, std::optional<StagedFile>& staged)
 {
-    if (path.empty()) return std::nullopt;
-    StagedFile staged;
-    staged.target = ResolveLinks(ToPath(path));
-    if (staged.target.empty()) return std::nullopt;
-
-    std::error_code ec;
-    std::optional<fs::perms> mode;
-    const fs::file_status old = fs::status(staged.target, ec);
-    if (fs::exists(old)) {
-        mode = old.permissions();
-        // A file the user marked read-only is left alone, whoever runs the editor.
-        constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-        if ((*mode & kAnyWrite) == fs::perms::none) return std::nullopt;
+    if (path.empty()) return Failed(ENOENT);
+    const WriteTarget target = ExamineTarget(ToPath(path));
+    switch (target.kind) {
+    case WriteTarget::Refused: return Failed(target.error);
+    case WriteTarget::Stream:
+    case WriteTarget::Descriptor:
+        if (const int error = WriteStraightInto(target, bytes)) return Failed(error);
+        return {};
+    case WriteTarget::File: break;
     }
+    // A file the user marked read-only is left alone, whoever runs the editor.
+    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (target.mode && (*target.mode & kAnyWrite) == fs::perms::none) return Failed(EACCES);
 
     // Unique among this program's writes and unlikely to meet another running editor's.
     static std::atomic<unsigned> counter{std::random_device{}()};
-    TempWrite result = TempWrite::NameTaken;
-    for (int attempt = 0; attempt < 16 && result == TempWrite::NameTaken; ++attempt) {
-        staged.temp = staged.target;
-        staged.temp += ".pxtmp" + std::to_string(counter++);
-        result = WriteAndSync(staged.temp, bytes, staged.target, mode, sync);
+    StagedFile file{{}, target.path};
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
+        file.temp = target.path;
+        file.temp += ".pxtmp" + std::to_string(counter++);
+        error = WriteAndSync(file.temp, bytes, target, sync);
     }
-    if (result != TempWrite::Written) return std::nullopt;
-    return staged;
+    if (error) return Failed(error);
+    staged = std::move(file);
+    return {};
 }
 
-bool Land(const StagedFile& staged)
+WriteResult Land(const StagedFile& staged)
 {
     std::error_code ec;
     fs::rename(staged.temp, staged.target, ec);
-    if (!ec) return true;
-    fs::remove(staged.temp, ec);
-    return false;
+    if (!ec) return {};
+    std::error_code ignored;
+    fs::remove(staged.temp, ignored);
+    return Failed(ec.value());
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+bool IsStreamTarget(const std::string& path)
 {
-    const std::optional<StagedFile> staged = StageFile(path, bytes, true);
-    if (!staged || !Land(*staged)) return false;
-    SyncFolder(staged->target.parent_path());
-    return true;
+    if (path.empty()) return false;
+    const WriteTarget::Kind kind = ExamineTarget(ToPath(path)).kind;
+    return kind == WriteTarget::Stream || kind == WriteTarget::Descriptor;
+}
+
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
+{
+    std::optional<StagedFile> staged;
+    WriteResult result = StageFile(path, bytes, true, staged);
+    if (!result || !staged) return result;
+    result = Land(*staged);
+    if (result) SyncFolder(staged->target.parent_path());
+    return result;
 }
 
 struct AtomicFileBatch::Staged {
@@ -266,17 +444,17 @@ AtomicFileBatch::~AtomicFileBatch()
     for (const Staged& s : staged_) fs::remove(s.file.temp, ec);
 }
 
-bool AtomicFileBatch::Stage(const std::string& path, std::string_view bytes)
+WriteResult AtomicFileBatch::Stage(const std::string& path, std::string_view bytes)
 {
-    std::optional<StagedFile> file = StageFile(path, bytes, false);
-    if (!file) return false;
-    staged_.push_back({path, std::move(*file)});
-    return true;
+    std::optional<StagedFile> file;
+    WriteResult result = StageFile(path, bytes, false, file);
+    if (result && file) staged_.push_back({path, std::move(*file)});
+    return result;
 }
 
-std::vector<std::string> AtomicFileBatch::Commit()
+std::vector<AtomicFileBatch::Failure> AtomicFileBatch::Commit()
 {
-    std::vector<std::string> failed;
+    std::vector<Failure> failed;
     std::vector<fs::path> temps;
     for (const Staged& s : staged_) temps.push_back(s.file.temp);
     // Every new content is on disk before any old file is replaced: a few files each by itself,
@@ -286,19 +464,19 @@ std::vector<std::string> AtomicFileBatch::Commit()
         std::vector<Staged> synced;
         std::error_code ec;
         for (Staged& s : staged_) {
-            if (SyncFile(s.file.temp)) {
-                synced.push_back(std::move(s));
-            } else {
-                failed.push_back(s.path);
+            if (const int error = SyncFile(s.file.temp)) {
+                failed.push_back({s.path, Failed(error).error});
                 fs::remove(s.file.temp, ec);
+            } else {
+                synced.push_back(std::move(s));
             }
         }
         staged_ = std::move(synced);
     }
     std::vector<fs::path> folders;
     for (const Staged& s : staged_) {
-        if (!Land(s.file)) {
-            failed.push_back(s.path);
+        if (const WriteResult landed = Land(s.file); !landed) {
+            failed.push_back({s.path, landed.error});
             continue;
         }
         const fs::path folder = s.file.target.parent_path();

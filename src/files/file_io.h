@@ -15,16 +15,32 @@ bool FileExists(const std::string& path);
 // At most maxBytes from the start of the file; empty when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = SIZE_MAX);
 
+// How a write ended: true when the target holds the bytes, otherwise why not, in the system's
+// words ("Permission denied").
+struct WriteResult {
+    std::string error;
+    int code = 0;  // the errno behind error
+
+    bool ok() const { return error.empty(); }
+    explicit operator bool() const { return ok(); }
+};
+
 // Writes to a temporary file beside path, flushes it to disk, then renames it over path, so a
 // failed write or a crash never leaves a half-written or missing target. A target without any
 // write permission bit is refused; a symbolic link is written through and stays a link; the
-// new file keeps the old one's permission bits. True when path now holds exactly bytes.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// new file keeps the old one's permission bits. A path that names a pipe, a device, a socket or
+// an open descriptor (/dev/stdout) is written straight into, never replaced; a folder is refused.
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// True when path names a pipe, a device, a socket or an open descriptor (/dev/stdout): what
+// WriteFileAtomically writes straight into, where several writes follow one another.
+bool IsStreamTarget(const std::string& path);
 
 // Many files replaced with WriteFileAtomically's guarantees, flushed to disk together: each
 // new content goes to its temporary file at once, Commit flushes them all in one go and only
 // then renames each over its target. For tools that write hundreds of files in one run, where
 // two flushes a file would cost more than the writing. Uncommitted temporaries are removed.
+// Pipes, devices and sockets take their bytes at Stage, as WriteFileAtomically writes them.
 class AtomicFileBatch {
 public:
     AtomicFileBatch();
@@ -32,10 +48,15 @@ public:
     AtomicFileBatch(const AtomicFileBatch&) = delete;
     AtomicFileBatch& operator=(const AtomicFileBatch&) = delete;
 
-    // False when the target is refused or the temporary file cannot be written.
-    bool Stage(const std::string& path, std::string_view bytes);
+    struct Failure {
+        std::string path;
+        std::string error;
+    };
+
+    // Fails when the target is refused or the temporary file cannot be written.
+    WriteResult Stage(const std::string& path, std::string_view bytes);
     // The staged paths that could not be replaced; the others now hold their new bytes.
-    std::vector<std::string> Commit();
+    std::vector<Failure> Commit();
 
 private:
     struct Staged;

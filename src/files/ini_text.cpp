@@ -34,7 +34,7 @@ bool WriteIniLines(const std::string& path, const std::vector<std::string>& line
         text += HasLineBreak(line) ? DropLineBreaks(line) : line;
         text += kIniLineEnd;
     }
-    return WriteFileAtomically(path, text);
+    return WriteFileAtomically(path, text).ok();
 }
 
 }  // namespace pixador

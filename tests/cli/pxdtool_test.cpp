@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <iostream>
 #include <memory>
+#include <string_view>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -13,6 +15,7 @@
 
 #include "core/editor_state.h"
 #include "core/sprite.h"
+#include "core/version.h"
 #include "core/whole_sprite.h"
 #include "files/ascii_export.h"
 #include "files/asm_export.h"
@@ -66,7 +69,8 @@ protected:
     }
     static void TearDownTestSuite() { pictures_.reset(); }
 
-    // Runs pxdtool in the test's folder; {p} in args stands for the pictures' folder.
+    // Runs pxdtool in the test's folder; {p} in args stands for the pictures' folder. A
+    // redirection in args overrides the capture of standard output.
     RunResult Run(std::string args, const std::string& env = "SOURCE_DATE_EPOCH=1083414896")
     {
         for (std::size_t at; (at = args.find("{p}")) != std::string::npos;) args.replace(at, 3, picturesDir_);
@@ -80,8 +84,8 @@ protected:
         r.status = std::system(command.c_str());
         r.err = testing::AsLf(TempDir::Read(dir.File(".err")));
 #else
-        const std::string command = "cd " + dir.str() + " && " + env + " " + PXDTOOL_PATH + " " + args +
-                                    " >" + dir.File(".out") + " 2>" + dir.File(".err");
+        const std::string command = "cd " + dir.str() + " && >" + dir.File(".out") + " 2>" + dir.File(".err") + " " +
+                                    env + " " + PXDTOOL_PATH + " " + args;
         const int raw = std::system(command.c_str());
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         r.err = TempDir::Read(dir.File(".err"));
@@ -117,6 +121,7 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
     TempDir::Write(dir.File("none.c"), "int main(void) { return 0; }\n");
     TempDir::Write(dir.File("two.c"), "unsigned char a[2] = {0x01,0x02};\nunsigned short b[] = {0x0F0F};\n");
     TempDir::Write(dir.File("bad.ini"), "ItemsPerLine=40000\r\n");
+    std::filesystem::create_directory(dir.File("dir.pxd"));
 
     struct Row {
         const char* args;
@@ -139,6 +144,12 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
         {"export asm --array-only good.pxd", 2, "", "--array-only is for export c"},
         {"export c good.pxd --ini nowhere.ini", 2, "", "nowhere.ini: cannot read the preferences file"},
         {"export c good.pxd -o ''", 2, "", "-o needs a value"},
+        {"info good.pxd >/dev/full", 1, "", "standard output: No space left on device"},
+        {"--help >/dev/full", 1, "", "standard output: No space left on device"},
+        {"export c good.pxd -o - >/dev/full", 1, "", "standard output: No space left on device"},
+        {"export c good.pxd -o /dev/stdout", 0, "0x33,0xFF,0x55,0xFF", ""},
+        {"info dir.pxd", 1, "", "dir.pxd: is a folder"},
+        {"export c good.pxd -o nodir/sub/x.c", 1, "", "nodir/sub/x.c: cannot write: No such file or directory"},
         {"export c good.pxd --ini bad.ini -o -", 0, "0x33,0xFF,0x55,0xFF", "bad.ini: not valid preferences"},
         {"export c trunc.pxd good.pxd -o outs", 1, "", "trunc.pxd: truncated", "outs/trunc.c"},
         {"export c good.pxd outs/../good.pxd -o outs", 1, "", "good.c was already written in this run"},
@@ -172,6 +183,12 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
         {"sheet {p}/sheet.bmp --tile 16x8 --mask -o b.c", 0, "", "no transparency in the picture"},
     };
     for (const Row& row : rows) {
+#ifdef _WIN32
+        if (std::string_view(row.args).find("/dev/") != std::string_view::npos) {
+            std::cout << "skipped on Windows, which has no /dev: " << row.args << '\n';
+            continue;
+        }
+#endif
         const RunResult r = Run(row.args);
         EXPECT_EQ(r.status, row.status) << row.args << "\n" << r.err;
         EXPECT_NE(r.out.find(row.out), std::string::npos) << row.args << "\n" << r.out;
@@ -182,6 +199,29 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
     }
     // The good file of a failing run is still written.
     EXPECT_TRUE(FileExists(dir.File("outs/good.c")));
+
+    EXPECT_EQ(Run("--version").out, std::string("pxdtool ") + kVersion + "\n");
+    const RunResult badEpoch = Run("info good.pxd", "SOURCE_DATE_EPOCH=1.5");
+    EXPECT_EQ(badEpoch.status, 2);
+    EXPECT_NE(badEpoch.err.find("SOURCE_DATE_EPOCH is not a whole number of seconds"), std::string::npos);
+    EXPECT_EQ(Run("info good.pxd", "SOURCE_DATE_EPOCH=").status, 0) << "empty is unset";
+}
+
+// A reader that goes away ends a long run at once and quietly, as pipelines expect.
+TEST_F(Pxdtool, ClosedPipeEndsQuietly)
+{
+    std::string many;
+    for (int i = 0; i < 200; ++i) {
+        TempDir::Write(dir.File("s" + std::to_string(i) + ".pxd"), std::string(kWorkedSprite, 6));
+        many += " s" + std::to_string(i) + ".pxd";
+    }
+    for (const char* out : {"-", "/dev/stdout"}) {
+        const std::string command = "cd " + dir.str() + " && (" + PXDTOOL_PATH + " export c" + many + " -o " + out +
+                                    " 2>.err; echo $? >.status) | head -c 1 >/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        EXPECT_EQ(TempDir::Read(dir.File(".status")), "141\n") << out;
+        EXPECT_EQ(TempDir::Read(dir.File(".err")), "") << out;
+    }
 }
 
 // The fake view's clock as seconds since 1970 (UTC): the tool then stamps the same date.

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/dialog_keys.h"
+#include "core/version.h"
 
 namespace pixador {
 
@@ -48,7 +49,7 @@ QWidget* BuildAboutForm()
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     name->setFont(big);
-    auto* version = new QLabel("v1.55uF", frame);
+    auto* version = new QLabel(QString("v%1uF").arg(kVersion), frame);
     version->setObjectName("VerLbl");
     auto* dateCaption = new QLabel("Release Date:", frame);
     auto* date = new QLabel("05/01/2004", frame);

@@ -1,13 +1,22 @@
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 #include "core/app/main_mdi.h"
 #include "core/app/program_dir.h"
 #include "core/app/qt_editor_view.h"
 #include "core/app/self_check.h"
 #include "core/editor_state.h"
+#include "core/version.h"
 
 int main(int argc, char** argv)
 {
+    // Answered before any window system is reached, so it works without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("Pixador %s\n", pixador::kVersion);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pixador");
 

@@ -6,7 +6,10 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
+
+#include <thread>
 #endif
 
 #include "support/temp_dir.h"
@@ -26,7 +29,7 @@ TEST(WriteFileAtomically, ReadOnlyTargetIsRefusedAndLeftAsItWas)
     TempDir::Write(path, "old");
     fs::permissions(path, kReadOnly);
     // Mode bits decide, so the refusal holds for root too.
-    EXPECT_FALSE(WriteFileAtomically(path, "new"));
+    EXPECT_EQ(WriteFileAtomically(path, "new").error, "Permission denied");
     EXPECT_EQ(TempDir::Read(path), "old");
     EXPECT_EQ(fs::status(path).permissions(), kReadOnly);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.str()), fs::directory_iterator()), 1) << "no temporary left";
@@ -51,8 +54,49 @@ TEST(WriteFileAtomically, SymbolicLinkIsWrittenThroughAndStaysALink)
     EXPECT_EQ(TempDir::Read(dir.File("real/fresh.c")), "made");
 
     fs::create_symlink("loop.c", dir.File("loop.c"));
-    EXPECT_FALSE(WriteFileAtomically(dir.File("loop.c"), "x"));
+    EXPECT_EQ(WriteFileAtomically(dir.File("loop.c"), "x").error, "Too many levels of symbolic links");
+    EXPECT_EQ(WriteFileAtomically(dir.File("real"), "x").error, "Is a directory");
+    EXPECT_TRUE(fs::is_directory(dir.File("real")));
+    EXPECT_EQ(WriteFileAtomically(dir.File("nodir/sub/x.c"), "x").error, "No such file or directory");
 }
+
+#ifndef _WIN32
+// What is not a regular file is written straight into and stays what it was. The devices are
+// made here with the numbers of the null and the full device, never the system's own entries:
+// a fault would replace those for the whole machine.
+TEST(WriteFileAtomically, SpecialFilesAreWrittenIntoNeverReplaced)
+{
+    TempDir dir;
+    const std::string fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = TempDir::Read(fifo); });
+    const WriteResult toFifo = WriteFileAtomically(fifo, "through the pipe");
+    reader.join();
+    EXPECT_TRUE(toFifo) << toFifo.error;
+    EXPECT_EQ(received, "through the pipe");
+
+    const bool devices = ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+                         ::mknod(dir.File("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+    if (!devices) GTEST_SKIP() << "device rows need the right to make devices (root)";
+    fs::create_symlink("null", dir.File("link"));
+    struct Row {
+        const char* path;
+        const char* error;
+    };
+    const Row rows[] = {{"null", ""}, {"link", ""}, {"full", "No space left on device"}};
+    for (const Row& row : rows) {
+        const std::string path = dir.File(row.path);
+        EXPECT_EQ(WriteFileAtomically(path, "int x;\n").error, row.error) << row.path;
+        AtomicFileBatch batch;
+        EXPECT_EQ(batch.Stage(path, "int y;\n").error, row.error) << row.path;
+        EXPECT_TRUE(batch.Commit().empty());
+        EXPECT_TRUE(fs::is_character_file(path)) << row.path;
+    }
+    EXPECT_TRUE(fs::is_symlink(dir.File("link")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.str()), fs::directory_iterator()), 4) << "no temporary left";
+}
+#endif
 
 TEST(WriteFileAtomically, ReplacementKeepsThePermissionBits)
 {
@@ -93,7 +137,7 @@ TEST(AtomicFileBatch, LandsEveryAcceptedFileAndNothingElse)
         TempDir::Write(dir.File("f0"), "previous");
         {
             AtomicFileBatch batch;
-            EXPECT_FALSE(batch.Stage(locked, "new"));
+            EXPECT_EQ(batch.Stage(locked, "new").error, "Permission denied");
             for (int i = 0; i < count; ++i)
                 EXPECT_TRUE(batch.Stage(dir.File("f" + std::to_string(i)), "x" + std::to_string(i)));
             EXPECT_EQ(TempDir::Read(dir.File("f0")), "previous") << "nothing replaced before Commit";

@@ -1,4 +1,4 @@
-#include "platform/standard_output.h"
+#include "platform/output_mode.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
