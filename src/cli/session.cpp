@@ -9,6 +9,9 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#ifndef O_CLOEXEC
+#define O_CLOEXEC O_NOINHERIT  // Windows' name for a descriptor no child inherits
+#endif
 
 #include "cli/standard_output.h"
 #include "core/text_helpers.h"
