@@ -132,7 +132,8 @@ std::optional<std::string> EncodePalettePng(int width, int height, const std::ve
     std::string out("\x89PNG\r\n\x1A\n", 8);
     PutChunk(out, "IHDR", header);
     PutChunk(out, "PLTE", palette);
-    PutChunk(out, "IDAT", std::string(reinterpret_cast<const char*>(packed.get()), static_cast<std::size_t>(packedSize)));
+    PutChunk(out, "IDAT",
+             std::string(reinterpret_cast<const char*>(packed.get()), static_cast<std::size_t>(packedSize)));
     PutChunk(out, "IEND", "");
     return out;
 }

@@ -20,7 +20,9 @@ inline std::string AsLf(std::string_view text)
             out += '\n';
             i += lineBreak.size();
         } else {
-            out += text[i] == '\r' ? std::string("<CR>") : text[i] == '\n' ? std::string("<LF>") : std::string(1, text[i]);
+            if (text[i] == '\r') out += "<CR>";
+            else if (text[i] == '\n') out += "<LF>";
+            else out += text[i];
             ++i;
         }
     }
