@@ -69,6 +69,10 @@ for t in $targets; do
     if [ -n "$files" ]; then
         found=1
         what=$(echo "$files" | sed "s|^|build-fuzz/findings/$t/|" | xargs)
+    elif [ -z "$runs" ]; then
+        # A target that never reached its statistics did not fuzz: as bad as a finding.
+        found=1
+        what="did not run: see $log"
     else
         what=0
     fi

@@ -25,7 +25,10 @@ const char* const kConvertHelp =
     "  IN   .pxd (a sprite file), .png, or .bmp (256 colours)\n"
     "  OUT  .pxd, .png, .bmp (256 colours), or .c, .asm, .txt as export writes them\n"
     "\n"
-    "From a picture, each pixel's gray (0.3 R + 0.59 G + 0.11 B, plus the\n"
+    "From a picture drawn only in the four colours of the editor's gray or LCD\n"
+    "colour set (as convert writes it), each pixel's level is its colour's, so a\n"
+    "sprite converted to a picture and back is unchanged. From any other picture\n"
+    "(or with --brightness), each pixel's gray (0.3 R + 0.59 G + 0.11 B, plus the\n"
     "brightness) gives its level as the editor's bitmap import does: 192 and above\n"
     "white, 128 light gray, 64 dark gray, below that black. Partly transparent\n"
     "pixels lie over white; fully transparent ones stay white whatever the\n"
@@ -38,7 +41,9 @@ const char* const kConvertHelp =
     "Options:\n"
     "  --area X,Y,W,H  the part of the picture: W 8, 16 or 32, H 1 to 256\n"
     "  --brightness B  -100 to 100, as the capture dialog's brightness bar\n"
-    "  --scale N       1 to 64 picture pixels per sprite pixel\n"
+    "  --scale N       1 to 64: each sprite pixel is N x N picture pixels, when\n"
+    "                  writing a picture and when reading one (each block must be\n"
+    "                  of one colour; --area then counts in blocks)\n"
     "  --lcd           the LCD colour set\n"
     "  --mask          (picture to .c) also an array NAME_mask after the sprite's:\n"
     "                  one item per row, a 1 bit where the pixel is opaque, in the\n"
@@ -139,7 +144,8 @@ int RunConvert(const std::vector<std::string>& words)
     }
     const bool picturesOut = target->kind == OutKind::Png || target->kind == OutKind::Bmp;
     const bool codeOut = target->kind == OutKind::C;
-    if ((args->Has("--scale") || args->Has("--lcd")) && !picturesOut) return Usage("--scale and --lcd are for .png and .bmp output");
+    if (args->Has("--scale") && !picturesOut && !fromPicture) return Usage("--scale is for .png and .bmp files");
+    if (args->Has("--lcd") && !picturesOut) return Usage("--lcd is for .png and .bmp output");
     if ((area || args->Has("--brightness")) && !fromPicture) return Usage("--area and --brightness are for picture input");
     if (args->Has("--mask") && !(fromPicture && codeOut)) return Usage("--mask is for a picture converted to .c");
     if (args->Has("--array-only") && !codeOut) return Usage("--array-only is for .c output");
@@ -152,11 +158,13 @@ int RunConvert(const std::vector<std::string>& words)
     std::string maskText;
     std::string reason;
     if (fromPicture) {
-        const std::optional<GrayImage> image = ReadImageFile(in, reason);
-        if (!image) {
+        std::optional<Picture> picture = ReadImageFile(in, reason);
+        if (picture && scale > 1) picture = ShrinkBlocks(*picture, scale, reason);
+        if (!picture) {
             session.Fail(in, reason);
             return session.Finish();
         }
+        const GrayImage* image = &picture->image;
         if (!area) {
             if (!IsSpriteWidth(image->width) || image->height > 256) {
                 session.Fail(in, "the picture is " + SizeText(image->width, image->height) +
@@ -175,7 +183,10 @@ int RunConvert(const std::vector<std::string>& words)
             session.Fail(in, "the area does not lie inside the " + SizeText(image->width, image->height) + " picture");
             return session.Finish();
         }
-        const PlaneBuffer planes = CaptureGrayImage(*image, *area, brightness);
+        // A picture in one colour set's four colours reads back exactly what was written.
+        std::optional<PlaneBuffer> exact;
+        if (!args->Has("--brightness")) exact = CaptureExactColors(*picture, *area);
+        const PlaneBuffer planes = exact ? *exact : CaptureGrayImage(*image, *area, brightness);
         ResizeSprite(session.state, planes.width(), planes.height());
         SetSpriteFromPlanes(session.state, planes);
         if (args->Has("--mask")) {

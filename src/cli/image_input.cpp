@@ -12,7 +12,7 @@ namespace {
 // Sheets may be larger than the capture dialog's 400 x 400, up to this many pixels a side.
 constexpr int kMaxSheetSide = 8192;
 
-std::optional<GrayImage> ReadBmp(const std::string& path, std::string& reason)
+std::optional<Picture> ReadBmp(const std::string& path, std::string& reason)
 {
     const std::optional<std::string> bytes = ReadFileBytes(path, kMaxBitmapFileBytes + 1);
     if (!bytes || bytes->size() > kMaxBitmapFileBytes) {
@@ -33,24 +33,39 @@ std::optional<GrayImage> ReadBmp(const std::string& path, std::string& reason)
         return std::nullopt;
     case BitmapOutcome::TooNarrow: reason = "the bitmap is narrower than 8 pixels"; return std::nullopt;
     }
-    GrayImage image;
+    if (bitmap.truncated) {
+        reason = "truncated: the pixel data ends before the last row";
+        return std::nullopt;
+    }
+    Picture picture;
+    GrayImage& image = picture.image;
     image.width = bitmap.width;
     image.height = bitmap.height;
     image.gray.resize(bitmap.pixels.size());
-    for (std::size_t i = 0; i < bitmap.pixels.size(); ++i) image.gray[i] = bitmap.grayTable[bitmap.pixels[i]];
+    picture.colors.resize(bitmap.pixels.size());
+    for (std::size_t i = 0; i < bitmap.pixels.size(); ++i) {
+        image.gray[i] = bitmap.grayTable[bitmap.pixels[i]];
+        picture.colors[i] = bitmap.palette[bitmap.pixels[i]];
+    }
     image.opaque.assign(bitmap.pixels.size(), 1);
-    return image;
+    return picture;
 }
 
 }  // namespace
 
-std::optional<GrayImage> ReadImageFile(const std::string& path, std::string& reason)
+std::optional<Picture> ReadImageFile(const std::string& path, std::string& reason)
 {
     const std::string extension = ExtensionOf(path);
     if (extension == ".png") {
         const std::optional<RgbaImage> png = ReadPngFile(path, reason);
         if (!png) return std::nullopt;
-        return GrayImageFromRgba(png->width, png->height, png->rgba, png->hasAlpha);
+        Picture picture{GrayImageFromRgba(png->width, png->height, png->rgba, png->hasAlpha), {}};
+        picture.colors.resize(picture.image.gray.size());
+        for (std::size_t i = 0; i < picture.colors.size() && 4 * i + 3 < png->rgba.size(); ++i) {
+            const std::uint8_t* p = &png->rgba[4 * i];
+            picture.colors[i] = p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(255 - p[3]) << 24;
+        }
+        return picture;
     }
     if (extension == ".bmp") return ReadBmp(path, reason);
     reason = "not a picture pxdtool reads (.png or .bmp)";

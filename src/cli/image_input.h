@@ -4,11 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "compose/gray_image.h"
+#include "cli/picture_levels.h"
 
 namespace pixador::cli {
 
-// By the file's extension (.png or .bmp). Empty with reason set when it does not read.
-std::optional<GrayImage> ReadImageFile(const std::string& path, std::string& reason);
+// By the file's extension (.png or .bmp). Empty with reason set when it does not read, or
+// when a bitmap's pixel data ends before its last row.
+std::optional<Picture> ReadImageFile(const std::string& path, std::string& reason);
 
 }  // namespace pixador::cli

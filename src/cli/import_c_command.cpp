@@ -105,7 +105,13 @@ int RunImportC(const std::vector<std::string>& words)
         return session.Finish();
     }
     std::vector<FoundArray> arrays;
-    switch (ScanCSourceText(*bytes, arrays)) {
+    std::vector<SkippedDeclaration> skipped;
+    const ScanOutcome scanned = ScanCSourceText(*bytes, arrays, &skipped);
+    for (const SkippedDeclaration& d : skipped)
+        session.Note(file, "line " + std::to_string(d.line) + " skipped: '" + d.text +
+                               "': an array is read from [static] [signed|unsigned] char|short|int|long NAME[SIZE], "
+                               "one blank apart (no const)");
+    switch (scanned) {
     case ScanOutcome::Found: break;
     case ScanOutcome::NoArrays: session.Fail(file, "no arrays found"); return session.Finish();
     case ScanOutcome::Failed:
@@ -138,6 +144,10 @@ int RunImportC(const std::vector<std::string>& words)
     const bool gray = args->Has("--gray") || sprites > 0;
     const bool darkFirst = !args->Has("--light-first");
     const std::string what = file + ": " + array->name;
+    if (const int blank = BlankReadItems(*array); blank > 0)
+        session.Note(what, std::to_string(blank) + " of " + std::to_string(array->itemCount) +
+                               " items are neither 0x nor 0b (a decimal number, or an item after \", \" that starts "
+                               "with the blank) and became blank rows");
     if (sprites > 0) {
         const std::vector<int> choices = SpriteCountChoices(array->itemCount);
         bool offered = array->itemCount % 2 == 0;

@@ -30,7 +30,8 @@ const char* const kSheetHelp =
     "  --tile WxH      the tile size: W 8, 16 or 32, H 1 to 256. The sheet must be a\n"
     "                  whole number of tiles.\n"
     "  --keep-empty    keep tiles that are entirely transparent or white (left out\n"
-    "                  otherwise)\n"
+    "                  otherwise; with --mask only entirely transparent tiles are\n"
+    "                  empty, an opaque white tile is kept)\n"
     "  --mask          also an array NAME_mask: each tile's rows, a 1 bit where the\n"
     "                  pixel is opaque. A picture without transparency gives an\n"
     "                  all-opaque mask and a note.\n"
@@ -84,18 +85,19 @@ int RunSheet(const std::vector<std::string>& words)
     if (!session.LoadPreferences(args->Value("--ini"), error)) return Usage(error);
     const std::string& file = args->operands[0];
     std::string reason;
-    const std::optional<GrayImage> image = ReadImageFile(file, reason);
-    if (!image) {
+    const std::optional<Picture> picture = ReadImageFile(file, reason);
+    if (!picture) {
         session.Fail(file, reason);
         return session.Finish();
     }
+    const GrayImage* image = &picture->image;
     const auto [w, h] = *tile;
     if (image->width % w != 0 || image->height % h != 0) {
         session.Fail(file, "the sheet is " + SizeText(image->width, image->height) + ", not a whole number of " +
                                SizeText(w, h) + " tiles");
         return session.Finish();
     }
-    const std::vector<SheetTile> tiles = CutSheet(*image, w, h, brightness, args->Has("--keep-empty"));
+    const std::vector<SheetTile> tiles = CutSheet(*image, w, h, brightness, args->Has("--keep-empty"), args->Has("--mask"));
     if (tiles.empty()) {
         session.Fail(file, "every tile is empty (--keep-empty keeps them)");
         return session.Finish();

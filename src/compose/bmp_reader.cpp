@@ -29,10 +29,13 @@ std::uint32_t Field(std::string_view bytes, std::uint64_t offset, int size)
     return value;
 }
 
-void ReadUncompressed(std::string_view bytes, const BitmapHeader& h, BitmapImage& image)
+// False when the bytes end before the last row's pixels.
+bool ReadUncompressed(std::string_view bytes, const BitmapHeader& h, BitmapImage& image)
 {
     // Rows are padded to 4 bytes; 64 bits hold any stride times any row number.
     const std::uint64_t stride = (static_cast<std::uint64_t>(h.width) + 3) / 4 * 4;
+    const bool whole = bytes.size() >= h.dataOffset + stride * static_cast<std::uint64_t>(h.rows - 1) +
+                                           static_cast<std::uint64_t>(h.width);
     for (int y = 0; y < image.height; ++y) {
         const std::uint64_t fileRow = h.topDown ? static_cast<std::uint64_t>(y) : static_cast<std::uint64_t>(h.rows - 1 - y);
         const std::uint64_t at = h.dataOffset + fileRow * stride;
@@ -40,9 +43,11 @@ void ReadUncompressed(std::string_view bytes, const BitmapHeader& h, BitmapImage
         const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(image.width, bytes.size() - at));
         std::memcpy(image.pixels.data() + static_cast<std::size_t>(y) * image.width, bytes.data() + at, n);
     }
+    return whole;
 }
 
-void ReadRle8(std::string_view bytes, const BitmapHeader& h, BitmapImage& image)
+// False when the bytes end before the end-of-bitmap code while rows are still to come.
+bool ReadRle8(std::string_view bytes, const BitmapHeader& h, BitmapImage& image)
 {
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const std::size_t size = bytes.size();
@@ -59,7 +64,7 @@ void ReadRle8(std::string_view bytes, const BitmapHeader& h, BitmapImage& image)
     };
     while (pos + 1 < size) {
         // Rows move one way only: once past the picture nothing more can land.
-        if (h.topDown ? y >= hgt : y < 0) return;
+        if (h.topDown ? y >= hgt : y < 0) return true;
         const std::uint8_t n = data[pos];
         const std::uint8_t code = data[pos + 1];
         pos += 2;
@@ -75,9 +80,9 @@ void ReadRle8(std::string_view bytes, const BitmapHeader& h, BitmapImage& image)
             x = 0;
             y += step;
             break;
-        case 1: return;
+        case 1: return true;
         case 2:
-            if (pos + 1 >= size) return;
+            if (pos + 1 >= size) return false;
             x += data[pos];
             y += step * data[pos + 1];
             pos += 2;
@@ -94,6 +99,7 @@ void ReadRle8(std::string_view bytes, const BitmapHeader& h, BitmapImage& image)
         }
         }
     }
+    return false;
 }
 
 }  // namespace
@@ -129,19 +135,20 @@ BitmapHeader ReadBitmapHeader(std::string_view bytes)
 void ReadBitmapPalette(std::string_view bytes, const BitmapHeader& header, BitmapImage& image)
 {
     image.grayTable.fill(0);
+    image.palette.fill(0);
     const std::uint64_t start = kFileHeaderSize + static_cast<std::uint64_t>(header.infoSize);
     for (int i = 0; i < header.paletteEntries; ++i) {
         const std::uint64_t at = start + 4 * static_cast<std::uint64_t>(i);
         if (at + 3 > bytes.size()) break;
         const auto byte = [&](std::uint64_t k) { return static_cast<std::uint8_t>(bytes[at + k]); };
         image.grayTable[i] = GrayOfColor(byte(2), byte(1), byte(0));
+        image.palette[i] = static_cast<std::uint32_t>(byte(2)) | byte(1) << 8 | static_cast<std::uint32_t>(byte(0)) << 16;
     }
 }
 
 void ReadBitmapPixels(std::string_view bytes, const BitmapHeader& header, BitmapImage& image)
 {
-    if (header.rle8) ReadRle8(bytes, header, image);
-    else ReadUncompressed(bytes, header, image);
+    image.truncated = !(header.rle8 ? ReadRle8(bytes, header, image) : ReadUncompressed(bytes, header, image));
 }
 
 BitmapOutcome DecodeBitmap(std::string_view bytes, BitmapImage& image, int maxSide)

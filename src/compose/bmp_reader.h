@@ -23,6 +23,8 @@ struct BitmapImage {
     int height = 0;
     std::vector<std::uint8_t> pixels;  // width x height palette indices, row by row, top row first
     std::array<std::uint8_t, 256> grayTable{};
+    std::array<std::uint32_t, 256> palette{};  // the colours behind grayTable, 0x00BBGGRR
+    bool truncated = false;                    // the pixel data ended before the last row
 
     std::uint8_t Index(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
     std::uint8_t Gray(int x, int y) const { return grayTable[Index(x, y)]; }

@@ -1,5 +1,7 @@
 #include "compose/sprite_sheet.h"
 
+#include <algorithm>
+
 #include "files/code_generator.h"
 #include "files/preferences.h"
 
@@ -33,7 +35,7 @@ std::string UpperAscii(const std::string& text)
 }  // namespace
 
 std::vector<SheetTile> CutSheet(const GrayImage& image, int tileWidth, int tileHeight, int brightness,
-                                bool keepEmpty)
+                                bool keepEmpty, bool withMask)
 {
     std::vector<SheetTile> tiles;
     if (tileWidth < 1 || tileHeight < 1) return tiles;
@@ -45,8 +47,10 @@ std::vector<SheetTile> CutSheet(const GrayImage& image, int tileWidth, int tileH
             tile.row = row;
             // Transparent pixels capture as white, so a blank capture is a tile with nothing on it.
             tile.planes = CaptureGrayImage(image, area, brightness);
-            if (!keepEmpty && IsBlank(tile.planes)) continue;
             tile.mask = OpaqueRows(image, area);
+            const bool empty = withMask ? std::all_of(tile.mask.begin(), tile.mask.end(), [](std::uint32_t r) { return r == 0; })
+                                        : IsBlank(tile.planes);
+            if (!keepEmpty && empty) continue;
             tiles.push_back(std::move(tile));
         }
     }

@@ -21,10 +21,12 @@ struct SheetTile {
     std::vector<std::uint32_t> mask;  // opaque pixels, one item per row
 };
 
-// Left to right, top to bottom. Tiles whose every pixel is transparent or captures as white
-// are left out unless keepEmpty. The image is a whole number of tiles.
+// Left to right, top to bottom. Empty tiles are left out unless keepEmpty: without a mask a
+// tile whose every pixel is transparent or captures as white; with one, only a tile whose
+// every pixel is transparent (an opaque white tile is a sprite the mask shows). The image is a
+// whole number of tiles.
 std::vector<SheetTile> CutSheet(const GrayImage& image, int tileWidth, int tileHeight, int brightness,
-                                bool keepEmpty);
+                                bool keepEmpty, bool withMask);
 
 // The #define lines for the count and the size (NAME_COUNT, NAME_WIDTH, NAME_HEIGHT, from the
 // preferences' array name upper-cased), the sprite array, and with withMask the mask array

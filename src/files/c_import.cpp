@@ -39,6 +39,7 @@ public:
         std::size_t i = 0;
         while (i < left && begin[i] != '\n' && begin[i] != '\r') ++i;
         line = std::string_view(begin, i);
+        ++number_;
         pos_ += i;
         if (pos_ < text_.size()) {
             if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
@@ -46,10 +47,13 @@ public:
         }
         return true;
     }
+    // The number of the line Next gave last, from 1.
+    int Number() const { return number_; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    int number_ = 0;
 };
 
 bool MatchesLower(std::string_view line, std::size_t at, const char* word)
@@ -131,6 +135,15 @@ std::optional<Declaration> ReadDeclaration(std::string_view line)
     return d;
 }
 
+// NAME[...] followed by "=" or "{": what a reader takes for an array with its items.
+bool LooksLikeArrayDeclaration(std::string_view line)
+{
+    const std::size_t open = line.find('[');
+    if (open == std::string_view::npos || open == 0) return false;
+    const std::size_t close = line.find(']', open);
+    return close != std::string_view::npos && line.find_first_of("={", close) != std::string_view::npos;
+}
+
 // Appends the trimmed piece with tabs as blanks; true when it holds the closing brace.
 bool AppendPiece(std::string& data, std::string_view piece)
 {
@@ -143,15 +156,20 @@ bool AppendPiece(std::string& data, std::string_view piece)
 
 }  // namespace
 
-ScanOutcome ScanCSourceText(std::string_view text, std::vector<FoundArray>& found)
+ScanOutcome ScanCSourceText(std::string_view text, std::vector<FoundArray>& found,
+                            std::vector<SkippedDeclaration>* skipped)
 {
     found.clear();
+    if (skipped) skipped->clear();
     LineReader lines(text);
     std::string_view line;
     while (lines.Next(line)) {
         if (!IsCandidate(line)) continue;
         std::optional<Declaration> d = ReadDeclaration(line);
-        if (!d) continue;
+        if (!d) {
+            if (skipped && LooksLikeArrayDeclaration(line)) skipped->push_back({lines.Number(), std::string(TrimView(line))});
+            continue;
+        }
         const std::optional<int> size = ReadInt16(d->sizeText);
         if (!size) {
             found.clear();
@@ -244,10 +262,16 @@ unsigned HexValue(char c)
     return static_cast<unsigned>(Lower(c) - 'a' + 10);
 }
 
+// "0x" and "0b" items carry pixels; every other item is a blank row.
+bool IsPixelItem(std::string_view item)
+{
+    return item.size() >= 2 && item[0] == '0' && (Lower(item[1]) == 'x' || Lower(item[1]) == 'b');
+}
+
 // One item as a row of width bits, leftmost pixel in bit width - 1.
 std::uint32_t DecodeItem(std::string_view item, int width)
 {
-    if (item.size() < 2 || item[0] != '0') return 0;
+    if (!IsPixelItem(item)) return 0;
     const char kind = Lower(item[1]);
     std::uint32_t row = 0;
     if (kind == 'x') {
@@ -340,6 +364,15 @@ PlaneBuffer DecodeArray(const FoundArray& array, DecodeChoice& choice)
         }
     }
     return buffer;
+}
+
+int BlankReadItems(const FoundArray& array)
+{
+    ItemCursor items(array.data);
+    std::string_view item;
+    int blank = 0;
+    for (int i = 0; i < array.itemCount && items.Next(item); ++i) blank += IsPixelItem(item) ? 0 : 1;
+    return blank;
 }
 
 std::vector<PlaneBuffer> DecodeSprites(const FoundArray& array, int sprites, bool darkFirst)

@@ -26,13 +26,25 @@ enum class ScanOutcome { Found, NoArrays, Failed };
 // Files larger than this are refused rather than read.
 inline constexpr std::size_t kMaxCSourceBytes = std::size_t{256} << 20;
 
+// A line that declares an array with an initializer in a form the scan's word rules do not take
+// (a "const" before the type, two blanks before the name), so its array is not listed.
+struct SkippedDeclaration {
+    int line = 0;  // from 1
+    std::string text;
+};
+
 // Scans source text already in memory; found receives every array in file order, leaving out
 // arrays of negative size. Failed means the text ended inside a declaration or a size does
-// not fit 16 bits; found is then empty.
-ScanOutcome ScanCSourceText(std::string_view text, std::vector<FoundArray>& found);
+// not fit 16 bits; found is then empty. skipped, when given, receives the lines above.
+ScanOutcome ScanCSourceText(std::string_view text, std::vector<FoundArray>& found,
+                            std::vector<SkippedDeclaration>* skipped = nullptr);
 // Reads and scans the file, with the status bar texts and the failure messages. True when at
 // least one array was found.
 bool ScanCSourceFile(EditorState& state, const std::string& path, std::vector<FoundArray>& found);
+
+// How many of the array's items the decoder reads as blank rows because they are neither
+// "0x" nor "0b" items: decimal numbers, and the items after ", " that start with the blank.
+int BlankReadItems(const FoundArray& array);
 
 // File > Import > From C Source: confirms, asks for a file and scans it. True when the
 // import dialog should be shown over found.

@@ -46,6 +46,7 @@ bool FileExists(const std::string& path)
 
 namespace {
 
+#ifdef _WIN32
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -53,19 +54,39 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 FileHandle OpenFile(const fs::path& path, const char* mode)
 {
-#ifdef _WIN32
     const std::wstring wmode(mode, mode + std::strlen(mode));
     return FileHandle(_wfopen(path.c_str(), wmode.c_str()));
-#else
-    return FileHandle(std::fopen(path.c_str(), mode));
-#endif
 }
+#endif
 
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes)
 {
     if (path.empty()) return std::nullopt;
+#ifndef _WIN32
+    // Straight reads: a build script reads thousands of small files, and stdio would ask
+    // for each one's size first.
+    int fd;
+    do fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) return std::nullopt;
+    std::string out;
+    char chunk[16384];
+    bool failed = false;
+    while (out.size() < maxBytes) {
+        const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, maxBytes - out.size()));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            failed = got < 0;
+            break;
+        }
+        out.append(chunk, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    if (failed) return std::nullopt;
+    return out;
+#else
     const FileHandle in = OpenFile(ToPath(path), "rb");
     if (!in) return std::nullopt;
     std::string out;
@@ -78,6 +99,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
     }
     if (std::ferror(in.get())) return std::nullopt;
     return out;
+#endif
 }
 
 namespace {
@@ -335,10 +357,22 @@ WriteTarget ExamineTarget(const fs::path& given)
     }
 }
 
-// All of bytes, or the errno of the write that failed. A reader that went away is EPIPE, not a
-// signal that ends the program: SIGPIPE is held back for this thread while writing, and one it
-// raised is taken off again.
+// All of bytes, or the errno of the write that failed.
 int WriteAll(int fd, std::string_view bytes)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? errno : EIO;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// WriteAll into a pipe, socket or device. A reader that went away is EPIPE, not a signal that
+// ends the program: SIGPIPE is held back for this thread while writing, and one it raised is
+// taken off again.
+int WriteAllToStream(int fd, std::string_view bytes)
 {
     sigset_t pipeSignal, previous;
     sigemptyset(&pipeSignal);
@@ -347,16 +381,7 @@ int WriteAll(int fd, std::string_view bytes)
     sigpending(&pending);
     const bool wasPending = sigismember(&pending, SIGPIPE) == 1;
     pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
-    int error = 0;
-    for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            error = n < 0 ? errno : EIO;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    const int error = WriteAll(fd, bytes);
     if (error == EPIPE && !wasPending) {
         const timespec now{};
         while (sigtimedwait(&pipeSignal, nullptr, &now) < 0 && errno == EINTR) {
@@ -390,10 +415,10 @@ int OpenStream(const fs::path& path, int& fd)
 
 int WriteStraightInto(const WriteTarget& target, std::string_view bytes)
 {
-    if (target.kind == WriteTarget::Descriptor) return WriteAll(target.descriptor, bytes);
+    if (target.kind == WriteTarget::Descriptor) return WriteAllToStream(target.descriptor, bytes);
     int fd = -1;
     if (const int error = OpenStream(target.path, fd)) return error;
-    int error = WriteAll(fd, bytes);
+    int error = WriteAllToStream(fd, bytes);
     if (::close(fd) != 0 && !error && errno != EINTR) error = errno;
     return error;
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
+#include <random>
 #include <memory>
 #include <string_view>
 
@@ -122,6 +123,8 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
     TempDir::Write(dir.File("two.c"), "unsigned char a[2] = {0x01,0x02};\nunsigned short b[] = {0x0F0F};\n");
     TempDir::Write(dir.File("bad.ini"), "ItemsPerLine=40000\r\n");
     std::filesystem::create_directory(dir.File("dir.pxd"));
+    TempDir::Write(dir.File("skip.c"), "static const unsigned char a[2] = {0x01,0x02};\n"
+                                       "unsigned char b[4] = {0x01, 0x02,\n0x03,5};\n");
 
     struct Row {
         const char* args;
@@ -172,6 +175,8 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
          "x.pxd"},
         {"import-c two.c --array b --gray -o x.pxd", 0, "", "an odd number of items holds no two planes"},
         {"import-c two.c --stacked -o x.pxd", 2, "", "--stacked goes with --sprites"},
+        {"import-c skip.c", 0, "b: 4 items", "skip.c: line 1 skipped: 'static const unsigned char a[2]"},
+        {"import-c skip.c -o x.pxd", 0, "", "skip.c: b: 2 of 4 items are neither 0x nor 0b"},
         {"sheet {p}/odd.png --tile 16x16 -o s.c", 1, "", "the sheet is 20x16, not a whole number of 16x16 tiles",
          "s.c"},
         {"sheet {p}/sheet.png --tile 12x8 -o s.c", 2, "", "--tile is WxH with W 8, 16 or 32"},
@@ -388,23 +393,70 @@ TEST_F(Pxdtool, SpritePicturesShowTheFourLevels)
     }
 }
 
+// What convert writes it reads back unchanged: random sprites of every width, in both colour
+// sets, a pixel as one or as 8 x 8 picture pixels, through PNG and BMP.
+TEST_F(Pxdtool, PicturesConvertBackToTheSameSprite)
+{
+    std::mt19937 random(1083414896);
+    for (const int width : {8, 16, 32}) {
+        for (const char* options : {"", "--lcd", "--scale 8", "--scale 8 --lcd"}) {
+            for (const char* picture : {"p.png", "p.bmp"}) {
+                StateFixture f;
+                ResizeSprite(f.state, width, 1 + static_cast<int>(random() % 255));
+                for (int x = 0; x < width; ++x)
+                    for (int y = 0; y < f.state.sprite.height; ++y) SetPixel(f.state, x, y, static_cast<int>(random() % 4));
+                const std::string bytes = EncodeSprite(f.state);
+                TempDir::Write(dir.File("in.pxd"), bytes);
+                const std::string there = std::string("convert in.pxd ") + picture + " " + options;
+                ASSERT_EQ(Run(there).status, 0) << there;
+                const std::string back = std::string("convert ") + picture + " out.pxd" +
+                                         (std::string(options).find("--scale") != std::string::npos ? " --scale 8" : "");
+                const RunResult r = Run(back);
+                ASSERT_EQ(r.status, 0) << back << "\n" << r.err;
+                EXPECT_EQ(TempDir::Read(dir.File("out.pxd")), bytes) << there << " then " << back;
+            }
+        }
+    }
+    // Blocks of more than one colour, and a bitmap cut short, are refused.
+    ASSERT_EQ(Run("convert in.pxd p.bmp --scale 2").status, 0);
+    const std::string bmp = TempDir::Read(dir.File("p.bmp"));
+    TempDir::Write(dir.File("cut.bmp"), bmp.substr(0, bmp.size() - 1));
+    struct Row {
+        const char* args;
+        const char* err;
+    };
+    const Row rows[] = {
+        {"convert p.bmp x.pxd --scale 3", "p.bmp: the picture is 64x"},
+        {"convert {p}/levels.png x.pxd --scale 2", "the block at 0,0 (sprite pixel 0,0) holds more than one colour"},
+        {"convert cut.bmp x.pxd", "cut.bmp: truncated"},
+        {"sheet cut.bmp --tile 8x8 -o x.c", "cut.bmp: truncated"},
+    };
+    for (const Row& row : rows) {
+        const RunResult r = Run(row.args);
+        EXPECT_EQ(r.status, 1) << row.args;
+        EXPECT_NE(r.err.find(row.err), std::string::npos) << row.args << "\n" << r.err;
+    }
+}
+
 TEST_F(Pxdtool, SheetToCToImportGivesTheTilesBack)
 {
-    // Tiles 1 (transparent) and 4 (white) are left out: 0, 2, 3 and 5 remain.
+    // Tile 1 (transparent) is left out; with a mask, the opaque white tile 4 is a sprite.
     ASSERT_EQ(Run("sheet {p}/sheet.png --tile 16x8 --mask -o tiles.c").status, 0);
     const std::string text = testing::AsLf(TempDir::Read(dir.File("tiles.c")));
     EXPECT_EQ(text.substr(0, text.find("\n\n")),
-              "#define SPRITE_COUNT 4\n#define SPRITE_WIDTH 16\n#define SPRITE_HEIGHT 8");
-    EXPECT_NE(text.find("unsigned short sprite[64] = {"), std::string::npos);
-    EXPECT_NE(text.find("unsigned short sprite_mask[32] = {\n  0x7FFF,0xFFFF,"), std::string::npos);
+              "#define SPRITE_COUNT 5\n#define SPRITE_WIDTH 16\n#define SPRITE_HEIGHT 8");
+    EXPECT_NE(text.find("unsigned short sprite[80] = {"), std::string::npos);
+    EXPECT_NE(text.find("unsigned short sprite_mask[40] = {\n  0x7FFF,0xFFFF,"), std::string::npos);
+    ASSERT_EQ(Run("sheet {p}/sheet.png --tile 16x8 -o plain.c").status, 0);
+    EXPECT_EQ(TempDir::Read(dir.File("plain.c")).rfind("#define SPRITE_COUNT 4\n", 0), 0u) << "white left out";
 
-    const RunResult r = Run("import-c tiles.c --array sprite --sprites 4 -o tile.pxd");
+    const RunResult r = Run("import-c tiles.c --array sprite --sprites 5 -o tile.pxd");
     ASSERT_EQ(r.status, 0) << r.err;
-    const int kept[] = {0, 2, 3, 5};
-    for (int i = 0; i < 4; ++i) {
+    const int kept[] = {0, 2, 3, 4, 5};
+    for (int i = 0; i < 5; ++i) {
         Levels expected(8, std::vector<int>(16));
         for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 16; ++x) expected[y][x] = (x + 2 * y + kept[i]) % 4;
+            for (int x = 0; x < 16; ++x) expected[y][x] = kept[i] == 4 ? 0 : (x + 2 * y + kept[i]) % 4;
         if (kept[i] == 0) expected[0][0] = 0;  // the transparent pixel
         EXPECT_EQ(SpriteLevels("tile-" + std::to_string(i) + ".pxd"), expected) << "tile " << i;
     }

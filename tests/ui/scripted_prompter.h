@@ -2,6 +2,8 @@
 // A prompter for window tests: answers message boxes and file dialogs from scripts and records
 // what was asked.
 
+#include <QApplication>
+
 #include <deque>
 #include <string>
 #include <vector>
@@ -16,8 +18,11 @@ public:
     MessageAnswer ShowMessage(QWidget* owner, const MessageRequest& request) override
     {
         ownerShownAtLastMessage = owner && owner->isVisible();
+        // Like a real modal box: the owner is no longer the active window when it closes.
+        if (takesActivation) QApplication::setActiveWindow(nullptr);
         return Answer(request);
     }
+    bool takesActivation = false;
     std::string ShowOpenDialog(QWidget*, const FileDialogRequest& request) override { return OpenPath(request); }
     std::string ShowSaveDialog(QWidget*, const FileDialogRequest& request) override { return SavePath(request); }
     bool ownerShownAtLastMessage = false;

@@ -159,24 +159,25 @@ BMPImport::BMPImport(EditorState& state, BitmapImage image, QWidget* parent)
     pictureGrid->setRowStretch(2, 1);
     pictureGrid->setColumnStretch(2, 1);
 
-    auto* sizeGrid = new QGridLayout;
-    sizeGrid->addWidget(new QLabel("Width"), 0, 0);
-    sizeGrid->addWidget(wBox_, 0, 1);
-    sizeGrid->addWidget(new QLabel("Height"), 1, 0);
-    sizeGrid->addWidget(hBox_, 1, 1);
-    sizeGrid->addWidget(new QLabel("Brightness"), 2, 0);
-    sizeGrid->addWidget(brightBox_, 2, 1);
+    // The capture boxes, the preview and its corners, and the brightness bar beside them all.
+    auto* side = new QGridLayout;
+    side->addWidget(new QLabel("Width"), 0, 0);
+    side->addWidget(wBox_, 0, 1);
+    side->addWidget(new QLabel("Height"), 1, 0);
+    side->addWidget(hBox_, 1, 1);
+    side->addWidget(new QLabel("Brightness"), 2, 0);
+    side->addWidget(brightBox_, 2, 1);
     auto* corners = new QVBoxLayout;
     corners->addWidget(origin_);
     corners->addWidget(endLbl_);
     corners->addStretch();
     auto* previewRow = new QHBoxLayout;
-    previewRow->addWidget(brightnessBar_);
     previewRow->addWidget(capturePreview_, 0, Qt::AlignTop);
     previewRow->addLayout(corners);
-    auto* side = new QVBoxLayout;
-    side->addLayout(sizeGrid);
-    side->addLayout(previewRow, 1);
+    side->addLayout(previewRow, 3, 0, 1, 2);
+    side->setRowStretch(3, 1);
+    // The bar spans the boxes and the preview beside it: 201 steps need room to aim at.
+    side->addWidget(brightnessBar_, 0, 2, 4, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(mapExport_);
@@ -190,6 +191,7 @@ BMPImport::BMPImport(EditorState& state, BitmapImage image, QWidget* parent)
     outer->addLayout(buttons, 1, 0, 1, 2);
     outer->addWidget(mFrame_, 2, 0, 1, 2);
 
+    setFocusProxy(wBox_);
     AnswerKeys(*this, ok, cancel);
     KeepAllOneLine(*this);
 

@@ -86,6 +86,7 @@ MaskForm::MaskForm(EditorState& state, QWidget* parent) : QWidget(parent), state
     });
     connect(ok, &QPushButton::clicked, this, [this] { OkBttn_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+    setFocusProxy(maskFile_);
     AnswerKeys(*this, ok, cancel);
     KeepAllOneLine(*this);
     ShowPanel();

@@ -90,6 +90,7 @@ PlugInForm::PlugInForm(EditorState& state, PlugRunLibrary& plugrun, const std::s
     outer->addLayout(buttons);
     setMinimumSize(320, 260);
 
+    setFocusProxy(plugInList_);
     AnswerKeys(*this, apply, cancel);
     KeepAllOneLine(*this);
 
@@ -166,7 +167,6 @@ PlugInForm* OpenPlugInForm(QMdiArea& area, EditorState& state, PlugRunLibrary& p
     CloseDialogsOf<PlugInForm>(area);
     auto* form = new PlugInForm(state, plugrun, programDir);
     ShowDialogWindow(area, form, kCaption);
-    form->findChild<QListWidget*>("PlugInList")->setFocus();
     return form;
 }
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/dialog_keys.h"
+#include "core/ui/sub_window.h"
 #include "core/version.h"
 
 namespace pixador {
@@ -88,13 +89,10 @@ void OpenAboutForm(QMdiArea& area)
         }
     }
     QWidget* form = BuildAboutForm();
-    QMdiSubWindow* sub = area.addSubWindow(form);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(form->windowTitle());
+    QMdiSubWindow* sub = ShowDialogWindow(area, form, form->windowTitle());
     auto* ok = form->findChild<QPushButton*>("OkAbout");
     QObject::connect(ok, &QPushButton::clicked, sub, &QWidget::close);
     AnswerKeys(*form, ok, ok);
-    sub->show();
 }
 
 }  // namespace pixador

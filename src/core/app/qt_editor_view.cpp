@@ -143,21 +143,34 @@ std::string QtPrompter::ShowSaveDialog(QWidget* owner, const FileDialogRequest& 
     return path.toStdString();
 }
 
+void QtEditorView::TakeBackKeyboard()
+{
+    // Without a window manager nothing hands the focus back when a modal box closes, and the
+    // menu's keys would reach no window.
+    if (main_ && main_->isVisible() && !QApplication::activeWindow()) main_->activateWindow();
+}
+
 MessageAnswer QtEditorView::ShowMessage(const MessageRequest& request)
 {
     // A message during start-up (a bad command-line file) shows over the main window, not alone.
     if (main_ && !main_->isVisible()) main_->show();
-    return prompter_->ShowMessage(main_, request);
+    const MessageAnswer answer = prompter_->ShowMessage(main_, request);
+    TakeBackKeyboard();
+    return answer;
 }
 
 std::string QtEditorView::ShowOpenDialog(const FileDialogRequest& request)
 {
-    return prompter_->ShowOpenDialog(main_, request);
+    std::string path = prompter_->ShowOpenDialog(main_, request);
+    TakeBackKeyboard();
+    return path;
 }
 
 std::string QtEditorView::ShowSaveDialog(const FileDialogRequest& request)
 {
-    return prompter_->ShowSaveDialog(main_, request);
+    std::string path = prompter_->ShowSaveDialog(main_, request);
+    TakeBackKeyboard();
+    return path;
 }
 
 void QtEditorView::SetClipboardText(const std::string& bytes)

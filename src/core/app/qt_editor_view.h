@@ -80,6 +80,9 @@ public:
     ClockTime Now() override;
 
 private:
+    // Activates the main window again when a closed prompt left no window active.
+    void TakeBackKeyboard();
+
     QPointer<QMainWindow> main_;
     QtPrompter qtPrompter_;
     Prompter* prompter_ = &qtPrompter_;

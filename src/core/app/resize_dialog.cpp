@@ -61,6 +61,7 @@ public:
             if (ApplyResize_Click(state_, mode_, width_->currentIndex(), height_->text().toStdString())) CloseDialogWindow(*this);
         });
         connect(cancel, &QPushButton::clicked, this, [this] { CloseDialogWindow(*this); });
+        setFocusProxy(width_);
         AnswerKeys(*this, apply, cancel);
         KeepAllOneLine(*this);
     }
@@ -81,7 +82,6 @@ void OpenResizeDialog(QMdiArea& area, EditorState& state, SizeMode mode)
         if (sub->widget() && sub->widget()->objectName() == "ResizeDialog") sub->close();
     auto* dialog = new ResizeDialog(state, mode);
     ShowDialogWindow(area, dialog, dialog->windowTitle());
-    dialog->findChild<QComboBox*>("widthbox")->setFocus();
 }
 
 }  // namespace pixador

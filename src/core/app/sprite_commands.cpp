@@ -27,7 +27,6 @@ void ShowDialog(QMdiArea& area, EditorState& state, const char* name, QWidget* (
     }
     QWidget* dialog = create(state);
     ShowDialogWindow(area, dialog, dialog->windowTitle());
-    dialog->setFocus();  // the form passes it to its first control
 }
 
 }  // namespace

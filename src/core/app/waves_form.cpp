@@ -65,7 +65,7 @@ public:
                 CloseDialogWindow(*this);
         });
         connect(cancel, &QPushButton::clicked, this, [this] { CloseDialogWindow(*this); });
-        setFocusProxy(axis_);
+        setFocusProxy(magnitude_);
         AnswerKeys(*this, apply, cancel);
         KeepAllOneLine(*this);
     }

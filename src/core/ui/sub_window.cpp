@@ -1,5 +1,7 @@
 #include "core/ui/sub_window.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QFontMetrics>
 #include <QLayout>
 #include <QMdiArea>
@@ -42,9 +44,27 @@ QMdiSubWindow* ShowDialogWindow(QMdiArea& area, QWidget* dialog, const QString& 
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(title);
     FitSubWindow(*dialog);
+    // An explicit position also keeps the area's placer from looking for free room.
+    sub->move(0, 0);
     sub->show();
     area.setActiveSubWindow(sub);
+    if (QWidget* first = dialog->focusProxy()) {
+        dialog->setFocus();
+        // Typing replaces the value shown, as when the box is reached with Tab.
+        if (auto* box = qobject_cast<QLineEdit*>(first)) box->selectAll();
+    }
     return sub;
+}
+
+void ShowWithoutFocus(QMdiArea& area, QMdiSubWindow& window)
+{
+    QMdiSubWindow* active = area.activeSubWindow();
+    QWidget* focus = QApplication::focusWidget();
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+    window.show();
+    if (area.activeSubWindow() != active) area.setActiveSubWindow(active);
+    window.raise();
+    if (focus && QApplication::focusWidget() != focus) focus->setFocus();
 }
 
 void CloseDialogWindow(QWidget& dialog)

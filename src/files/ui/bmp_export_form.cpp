@@ -58,6 +58,7 @@ BMPExport::BMPExport(EditorState& state, CanvasPictureSource picture, QWidget* p
     outer->addLayout(pathRow);
     outer->addLayout(buttons);
 
+    setFocusProxy(path_);
     AnswerKeys(*this, ok, cancel);
     KeepOneLine(*path_);
 

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "core/ui/qt_text.h"
+#include "core/ui/sub_window.h"
 #include "core/ui/twips.h"
 
 namespace pixador {
@@ -68,8 +69,9 @@ CodeForm* ShowCodeForm(QMdiArea& area, const std::string& text)
         form->Form_Resize(window->size());
     }
     form->SetCode(text);
-    form->parentWidget()->show();
-    area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
+    // The code box would claim the menu's keys (Ctrl+Z, Ctrl+C, ...) while it has the focus; it
+    // gets it only when the user clicks into it.
+    ShowWithoutFocus(area, *qobject_cast<QMdiSubWindow*>(form->parentWidget()));
     return form;
 }
 

@@ -181,6 +181,7 @@ public:
             WritePreferences(state_, JoinPath(state_.programDir, "Pixador.ini"));
         });
         connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(); });
+        setFocusProxy(defW_);
         AnswerKeys(*this, ok, cancel);
         KeepAllOneLine(*this);
     }

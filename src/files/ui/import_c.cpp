@@ -97,6 +97,7 @@ ImportC::ImportC(EditorState& state, std::vector<FoundArray> arrays, QWidget* pa
     });
     connect(ok, &QPushButton::clicked, this, [this] { OkBttn_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelBttn_Click(); });
+    setFocusProxy(arrayList_);
     AnswerKeys(*this, ok, cancel);
     KeepAllOneLine(*this);
 }

@@ -155,6 +155,27 @@ TEST(BitmapImportWindow, PngOfAnyKindAndTheMapToolExport)
     EXPECT_EQ(f.state.sprite.width, 8);
 }
 
+// The brightness bar reaches from the width box down to the bottom of the capture preview, so
+// its 201 steps can be aimed with the mouse even for a bitmap a few rows high.
+TEST(BitmapImportWindow, BrightnessBarIsAsTallAsTheControlsBesideIt)
+{
+    MainWindowFixture f;
+    for (int rows : {4, 10, 120}) {
+        const std::string path = f.dir.File(std::to_string(rows) + "rows.png");
+        ASSERT_TRUE(MakeOutsidePicture("palette", 20, rows, path));
+        BMPImport* d = Import(f, path);
+        ASSERT_NE(d, nullptr);
+        QApplication::processEvents();
+        const auto in = [d](const char* name) {
+            QWidget* w = Child<QWidget>(d, name);
+            return QRect(w->mapTo(d, QPoint(0, 0)), w->size());
+        };
+        const QRect bar = in("BrightnessBar");
+        EXPECT_LE(bar.top(), in("WBox").top()) << rows;
+        EXPECT_GE(bar.bottom(), std::max(in("BrightBox").bottom(), in("CapturePreview").bottom())) << rows;
+    }
+}
+
 TEST(BitmapImportWindow, UnreadableFileShowsTheErrorAndNoDialog)
 {
     MainWindowFixture f;

@@ -1,6 +1,7 @@
 // The main window and its children as a user sees them: whole pictures, readable captions,
 // a resting status text, stable dialog sizes and the user's own window arrangement.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -19,12 +20,14 @@
 #include "core/prompts.h"
 #include "core/ui/twips.h"
 #include "core/whole_sprite.h"
+#include "support/outside_pictures.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
 namespace {
 
 using testing::MainWindowFixture;
+using testing::Settle;
 using testing::TempDir;
 
 QMdiSubWindow* SubOf(QWidget* content) { return qobject_cast<QMdiSubWindow*>(content->parentWidget()); }
@@ -185,6 +188,77 @@ TEST(WindowFrames, FileDialogsShowEachFilterOnceAndFilterByItsPatterns)
             return listed == row.shown;
         }, 5000);
         EXPECT_TRUE(listedAll) << listed.join(", ").toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace pixador
+
+namespace pixador {
+namespace {
+
+// Every dialog opens at the top-left of the document area, whatever the tool windows leave free,
+// at the same place the next time, and with the keyboard focus where typing goes first.
+TEST(WindowFrames, EveryDialogOpensAtTheTopLeftWithTheFocusInItsFirstInput)
+{
+    struct Row {
+        const char* action;
+        const char* dialog;
+        const char* firstInput;
+        // Writes the file the command opens; its path, or "" when it opens none.
+        std::string (*file)(const TempDir&);
+    };
+    const auto none = [](const TempDir&) { return std::string(); };
+    const Row rows[] = {
+        {"ResizeCanvasBttn", "ResizeDialog", "widthbox", none},
+        {"CustomShift", "ShiftForm", "XShift", none},
+        {"NoiseFilterBttn", "NoiseForm", "NoiseBox", none},
+        {"WavesBttn", "WavesForm", "MagnitudeBox", none},
+        {"ConfPanel", "Conf", "DefW", none},
+        {"AboutBttn", "AboutForm", "OkAbout", none},
+        {"MaskMenu", "maskform", "MaskFile", none},
+        {"ExportBMP", "BMPExport", "BMPExportFile", none},
+        {"PlugInsMenu", "PlugInForm", "PlugInList", none},
+        {"MergeSprite", "MergeForm", "MergeMode",
+         [](const TempDir& d) {
+             TempDir::Write(d.File("m.pxd"), std::string{1, 1, 0, 0});
+             return d.File("m.pxd");
+         }},
+        {"ImportFromC", "ImportC", "ArrayList",
+         [](const TempDir& d) {
+             TempDir::Write(d.File("s.c"), "unsigned char s[2] = {0x01,0x02};\n");
+             return d.File("s.c");
+         }},
+        {"ImportBMP", "BMPImport", "WBox",
+         [](const TempDir& d) {
+             testing::MakeOutsidePicture("palette", 20, 10, d.File("b.png"));
+             return d.File("b.png");
+         }},
+    };
+    MainWindowFixture f;
+    f.state.preferences.PromptForErasure = false;
+    // Tool windows moved away from the top-left leave the most room elsewhere.
+    f.window->resize(1000, 800);
+    for (QMdiSubWindow* sub : f.window->MdiArea()->subWindowList()) sub->move(sub->pos() + QPoint(300, 0));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.dialog);
+        QPoint first;
+        for (int time = 0; time < 2; ++time) {
+            QApplication::setActiveWindow(f.window.get());
+            const std::string path = row.file(f.dir);
+            if (!path.empty()) f.prompter.openPaths = {path};
+            f.Trigger(row.action);
+            Settle();
+            QWidget* d = f.window->findChild<QWidget*>(row.dialog);
+            ASSERT_NE(d, nullptr);
+            QMdiSubWindow* sub = SubOf(d);
+            ASSERT_NE(sub, nullptr);
+            EXPECT_EQ(sub->pos(), QPoint(0, 0)) << "time " << time;
+            QWidget* focus = QApplication::focusWidget();
+            EXPECT_EQ(focus ? focus->objectName().toStdString() : "", row.firstInput) << "time " << time;
+            sub->close();
+            Settle();
+        }
     }
 }
 

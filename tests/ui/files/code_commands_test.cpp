@@ -26,6 +26,7 @@
 #include "files/ui/code_form.h"
 #include "files/ui/import_c.h"
 #include "model/files/host_c_compiler.h"
+#include "ui/main_window_fixture.h"
 #include "ui/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "core/ui/planes_preview.h"
@@ -246,6 +247,59 @@ TEST(CodeCommandsWindow, FailedScanShowsItsMessageAndNoPanel)
     EXPECT_EQ(h.prompter.messages[0].text, "No arrays were found!");
     EXPECT_EQ(h.Find<ImportC>("ImportC"), nullptr);
     EXPECT_EQ(h.main.statusBar()->currentMessage(), "Ready");
+}
+
+// Generate shows the code but leaves the keyboard where it was: the menu's keys still act on the
+// sprite, and the code box takes its own text keys only once the user clicks into it.
+TEST(CodeCommandsWindow, MenuKeysKeepActingOnTheSpriteAfterGenerate)
+{
+    struct Row {
+        const char* focusBefore;  // DrawArea, or "" for the main window itself
+        bool asked;               // Generate asked a question first, in a box of its own
+        Qt::Key key;
+        bool undone;
+        size_t saveDialogs;
+    };
+    const Row rows[] = {
+        {"DrawArea", false, Qt::Key_Z, true, 0},
+        {"", false, Qt::Key_Z, true, 0},
+        {"DrawArea", true, Qt::Key_Z, true, 0},
+        {"DrawArea", false, Qt::Key_A, false, 1},
+        {"", true, Qt::Key_A, false, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.focusBefore) + (row.asked ? " asked" : "") + " Ctrl+" + char(row.key));
+        testing::MainWindowFixture f;
+        QApplication::setActiveWindow(f.window.get());
+        if (*row.focusBefore) f.window->findChild<QWidget*>(row.focusBefore)->setFocus();
+        else f.window->setFocus();
+        SetPixel(f.state, 0, 0, row.asked ? kBlack : kDarkGray);  // black and white asks
+        f.Trigger("ShiftRight");
+        f.prompter.takesActivation = true;
+        f.Trigger("Generate");
+        testing::Settle();
+        ASSERT_EQ(f.prompter.messages.size(), row.asked ? 1u : 0u);
+        ASSERT_NE(f.window->findChild<CodeForm*>("CodeForm"), nullptr);
+        QWidget* keys = QApplication::focusWidget();
+        ASSERT_NE(keys, nullptr) << "the keys reach no window";
+        QTest::keyClick(keys, row.key, Qt::ControlModifier);
+        EXPECT_EQ(GetPixel(f.state, 0, 0), row.undone ? (row.asked ? kBlack : kDarkGray) : kWhite);
+        EXPECT_EQ(f.prompter.saveRequests.size(), row.saveDialogs);
+    }
+
+    // In the code box, Ctrl+A and Ctrl+C select and copy the text and leave the sprite alone.
+    testing::MainWindowFixture f;
+    QApplication::setActiveWindow(f.window.get());
+    f.Trigger("Generate");
+    auto* box = f.window->findChild<QPlainTextEdit*>("CodeBox");
+    ASSERT_NE(box, nullptr);
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), box->toPlainText());
+    EXPECT_TRUE(f.prompter.saveRequests.empty());
 }
 
 }  // namespace
