@@ -448,7 +448,7 @@ TEST_F(Pxdtool, SheetToCToImportGivesTheTilesBack)
     EXPECT_NE(text.find("unsigned short sprite[80] = {"), std::string::npos);
     EXPECT_NE(text.find("unsigned short sprite_mask[40] = {\n  0x7FFF,0xFFFF,"), std::string::npos);
     ASSERT_EQ(Run("sheet {p}/sheet.png --tile 16x8 -o plain.c").status, 0);
-    EXPECT_EQ(TempDir::Read(dir.File("plain.c")).rfind("#define SPRITE_COUNT 4\n", 0), 0u) << "white left out";
+    EXPECT_EQ(testing::AsLf(TempDir::Read(dir.File("plain.c"))).rfind("#define SPRITE_COUNT 4\n", 0), 0u) << "white left out";
 
     const RunResult r = Run("import-c tiles.c --array sprite --sprites 5 -o tile.pxd");
     ASSERT_EQ(r.status, 0) << r.err;
