@@ -62,13 +62,17 @@ run_gtest() {  # executable
     "$wine" "build-windows/bin/$1.exe" --gtest_filter="*${filter:+-${filter#:}}" 2>&1 | tr -d '\r' >"$log"
     local status=${PIPESTATUS[0]}
     set -e
-    grep -E '^\[  (FAILED|SKIPPED) ' "$log" || true
-    local p f
+    grep -E '^\[  FAILED  \] .*\(' "$log" || true
+    awk '/: Skipped$/ { getline why } /^\[  SKIPPED \] .*\(/ { print "skipped by itself under Wine: " $4 ": " why }' "$log"
+    local p f s
     p=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\.$/\1/p' "$log" | tail -1)
     f=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:$/\1/p' "$log" | tail -1)
-    echo "$1.exe under Wine: ${p:-0} passed, ${f:-0} failed (log: $log)"
+    # A test that skips itself (GTEST_SKIP) says why in the log; it is counted as skipped.
+    s=$(sed -nE 's/^\[  SKIPPED \] ([0-9]+) tests?, listed below:$/\1/p' "$log" | tail -1)
+    echo "$1.exe under Wine: ${p:-0} passed, ${f:-0} failed, ${s:-0} skipped by themselves (log: $log)"
     passed=$((passed + ${p:-0}))
     failed=$((failed + ${f:-0}))
+    skipped=$((skipped + ${s:-0}))
     if ((status != 0)) && [ -z "$f" ]; then
         tail -20 "$log"
         failed=$((failed + 1))
