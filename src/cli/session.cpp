@@ -73,7 +73,7 @@ bool Session::LoadPreferences(const std::optional<std::string>& iniPath, std::st
     case PreferencesRead::Unreadable: break;
     }
     if (!iniPath) return true;
-    error = *path + ": cannot read the preferences file";
+    error = *path + ": cannot read the preferences file (" + UnreadableText(*path) + ")";
     return false;
 }
 

@@ -145,7 +145,7 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
          "huge.pxd: not a sprite file: its header gives the size 64x255, which the editor cannot hold\n"},
         {"export pdf good.pxd", 2, "", "unknown format 'pdf'"},
         {"export asm --array-only good.pxd", 2, "", "--array-only is for export c"},
-        {"export c good.pxd --ini nowhere.ini", 2, "", "nowhere.ini: cannot read the preferences file"},
+        {"export c good.pxd --ini nowhere.ini", 2, "", "nowhere.ini: cannot read the preferences file (no such file)"},
         {"export c good.pxd -o ''", 2, "", "-o needs a value"},
         {"info good.pxd >/dev/full", 1, "", "standard output: No space left on device"},
         {"--help >/dev/full", 1, "", "standard output: No space left on device"},
