@@ -3,7 +3,8 @@ file(GLOB_RECURSE model_files
      ${SOURCE_DIR}/src/core/*.h ${SOURCE_DIR}/src/core/*.cpp
      ${SOURCE_DIR}/src/canvas/*.h ${SOURCE_DIR}/src/canvas/*.cpp
      ${SOURCE_DIR}/src/files/*.h ${SOURCE_DIR}/src/files/*.cpp
-     ${SOURCE_DIR}/src/compose/*.h ${SOURCE_DIR}/src/compose/*.cpp)
+     ${SOURCE_DIR}/src/compose/*.h ${SOURCE_DIR}/src/compose/*.cpp
+     ${SOURCE_DIR}/src/platform/*.h ${SOURCE_DIR}/src/platform/*.cpp)
 foreach(f IN LISTS model_files)
     if(f MATCHES "/(app|ui)/")
         continue()

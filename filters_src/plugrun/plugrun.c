@@ -179,3 +179,35 @@ int PXD_CALL get_option(const FilterParams* params, int i, int j, char* buffer)
     CopyText(buffer, params && s >= 0 && o >= 0 ? params->lpara[s].options[o] : NULL);
     return 0;
 }
+
+/* The exports' types as hosts bind them, with the calling convention spelled out here rather
+ * than taken from PXD_CALL: a change to the macro or a declaration breaks the build, not a
+ * caller's stack. */
+#if defined(_WIN32) && !defined(_WIN64)
+#define ABI_CALL __attribute__((stdcall))
+#else
+#define ABI_CALL
+#endif
+#define CHECK_EXPORT(fn, type) PXD_STATIC_ASSERT(_Generic(&fn, type: 1, default: 0), #fn " keeps its binary interface")
+CHECK_EXPORT(filter_getname, int(ABI_CALL*)(const char*, char*));
+CHECK_EXPORT(filter_conf, int(ABI_CALL*)(const char*, FilterArea*, FilterParams*));
+CHECK_EXPORT(filter_apply, int(ABI_CALL*)(const char*, unsigned char*, FilterArea*, FilterParams*));
+CHECK_EXPORT(cstructrst, void(ABI_CALL*)(FilterParams*));
+CHECK_EXPORT(get_totals, int16_t(ABI_CALL*)(const FilterParams*));
+CHECK_EXPORT(get_totall, int16_t(ABI_CALL*)(const FilterParams*));
+CHECK_EXPORT(get_slabel, int(ABI_CALL*)(const FilterParams*, int, char*));
+CHECK_EXPORT(get_string, int(ABI_CALL*)(const FilterParams*, int, char*));
+CHECK_EXPORT(set_string, int(ABI_CALL*)(FilterParams*, int, const char*));
+CHECK_EXPORT(get_llabel, int(ABI_CALL*)(const FilterParams*, int, char*));
+CHECK_EXPORT(get_totalops, int16_t(ABI_CALL*)(const FilterParams*, int));
+CHECK_EXPORT(get_selected, int16_t(ABI_CALL*)(const FilterParams*, int));
+CHECK_EXPORT(set_selected, int(ABI_CALL*)(FilterParams*, int, int));
+CHECK_EXPORT(get_option, int(ABI_CALL*)(const FilterParams*, int, int, char*));
+/* What the plug-ins' entry points are called through: the standard convention there too. */
+PXD_STATIC_ASSERT(_Generic((PxdFilterEntry)0, int16_t(ABI_CALL*)(unsigned char*, FilterArea*, FilterParams): 1,
+                           default: 0),
+                  "filter entry keeps its binary interface");
+PXD_STATIC_ASSERT(_Generic((PxdConfigEntry)0, void(ABI_CALL*)(FilterArea*, FilterParams*): 1, default: 0),
+                  "config entry keeps its binary interface");
+PXD_STATIC_ASSERT(_Generic((PxdGetNameEntry)0, void(ABI_CALL*)(char*): 1, default: 0),
+                  "getname entry keeps its binary interface");

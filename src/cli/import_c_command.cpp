@@ -162,7 +162,7 @@ int RunImportC(const std::vector<std::string>& words)
 
     std::error_code ec;
     const bool folder =
-        *out != "-" && (out->back() == kPathSeparator || std::filesystem::is_directory(std::filesystem::path(*out), ec));
+        *out != "-" && (IsPathSeparator(out->back()) || std::filesystem::is_directory(std::filesystem::path(*out), ec));
     if (split) {
         const std::vector<PlaneBuffer> parts = DecodeSprites(*array, sprites, darkFirst);
         if (parts.front().height() > kMaxFileRows) {

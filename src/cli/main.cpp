@@ -14,6 +14,7 @@
 #include "cli/shell_view.h"
 #include "cli/standard_output.h"
 #include "core/version.h"
+#include "platform/output_mode.h"
 
 namespace {
 
@@ -90,6 +91,7 @@ int Run(int argc, char** argv)
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
+    pixador::PassStandardOutputUnchanged();
     StandardOutput out;
     return out.Finish(Run(argc, argv));
 }

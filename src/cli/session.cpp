@@ -9,11 +9,15 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#ifndef O_CLOEXEC
+#define O_CLOEXEC O_NOINHERIT  // Windows' name for a descriptor no child inherits
+#endif
 
 #include "cli/standard_output.h"
 #include "core/text_helpers.h"
 #include "files/file_io.h"
 #include "files/preferences.h"
+#include "platform/folders.h"
 
 namespace pixador::cli {
 
@@ -39,13 +43,6 @@ void Session::Note(const std::string& file, const std::string& text)
     std::cerr << file << ": " << text << '\n';
 }
 
-std::string ExecutableDir()
-{
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : self.parent_path().string();
-}
-
 namespace {
 
 // The editor keeps its INI files beside itself, or in the user's configuration folder when
@@ -53,10 +50,8 @@ namespace {
 std::optional<std::string> DefaultIniPath()
 {
     std::vector<std::string> candidates{JoinPath(ExecutableDir(), "Pixador.ini")};
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        candidates.push_back(JoinPath(JoinPath(xdg, "Pixador"), "Pixador.ini"));
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        candidates.push_back(JoinPath(JoinPath(JoinPath(home, ".config"), "Pixador"), "Pixador.ini"));
+    if (const std::string settings = UserSettingsDir(); !settings.empty())
+        candidates.push_back(JoinPath(settings, "Pixador.ini"));
     for (const std::string& path : candidates)
         if (FileExists(path)) return path;
     return std::nullopt;
@@ -90,7 +85,7 @@ bool Session::SetOutput(const std::optional<std::string>& out, std::size_t input
     if (!out || outIsStream_) return true;
     std::error_code ec;
     const bool isDir = fs::is_directory(ToPath(*out), ec);
-    outIsFolder_ = inputs > 1 || isDir || out->back() == '/';
+    outIsFolder_ = inputs > 1 || isDir || IsPathSeparator(out->back());
     if (outIsFolder_ && !isDir) {
         fs::create_directories(ToPath(*out), ec);
         if (ec) {
@@ -105,7 +100,7 @@ std::string Session::OutputFor(const std::string& input, std::string_view extens
 {
     const std::string name = StemOf(input) + std::string(extension);
     if (!out_) {
-        const std::size_t slash = input.rfind(kPathSeparator);
+        const std::size_t slash = input.find_last_of(kPathSeparators);
         return slash == std::string::npos ? name : input.substr(0, slash + 1) + name;
     }
     if (*out_ == "-") return "-";

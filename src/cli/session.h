@@ -66,7 +66,4 @@ std::string StemOf(const std::string& path);
 // The last extension, lower-cased, with its dot (".png"); "" when there is none.
 std::string ExtensionOf(const std::string& path);
 
-// The directory of the running program.
-std::string ExecutableDir();
-
 }  // namespace pixador::cli

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/calendar.h"
+
 namespace pixador::cli {
 
 std::string ShellView::TakeMessage()
@@ -58,12 +60,8 @@ bool SourceDateEpochValid(std::string& error)
 ClockTime ShellView::Now()
 {
     std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    if (ReadSourceDateEpoch(now) == Epoch::Fixed) {
-        gmtime_r(&now, &parts);
-    } else {
-        localtime_r(&now, &parts);
-    }
+    const bool fixed = ReadSourceDateEpoch(now) == Epoch::Fixed;
+    const std::tm parts = (fixed ? UtcCalendarTime(now) : LocalCalendarTime(now)).value_or(std::tm{});
     return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 

@@ -15,9 +15,14 @@ namespace pixador::cli {
 
 void EndAsClosedPipe()
 {
+#ifdef SIGPIPE
     std::signal(SIGPIPE, SIG_DFL);
     std::raise(SIGPIPE);
     std::_Exit(128 + SIGPIPE);
+#else
+    // Windows has no such signal: the same quiet end, with the status of a failed write.
+    std::_Exit(kExitFailed);
+#endif
 }
 
 StandardOutput::StandardOutput() : previous_(std::cout.rdbuf(this))

@@ -4,29 +4,14 @@
 #include <cstring>
 #include <filesystem>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
-
 #include "core/editor_state.h"
 #include "core/prompts.h"
 #include "core/text_helpers.h"
+#include "platform/dynamic_library.h"
 
 namespace pixador {
 
 namespace {
-
-#ifdef _WIN32
-void* OpenLibrary(const std::string& path) { return reinterpret_cast<void*>(LoadLibraryA(path.c_str())); }
-void* FindSymbol(void* lib, const char* name) { return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(lib), name)); }
-void CloseLibrary(void* lib) { FreeLibrary(static_cast<HMODULE>(lib)); }
-#else
-void* OpenLibrary(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
-void* FindSymbol(void* lib, const char* name) { return dlsym(lib, name); }
-void CloseLibrary(void* lib) { dlclose(lib); }
-#endif
 
 template <typename Fn>
 bool Bind(void* lib, const char* name, Fn& into)
@@ -36,28 +21,6 @@ bool Bind(void* lib, const char* name, Fn& into)
 }
 
 }  // namespace
-
-const char* PlugRunFileName()
-{
-#if defined(_WIN32)
-    return "plugrun.dll";
-#elif defined(__APPLE__)
-    return "libplugrun.dylib";
-#else
-    return "libplugrun.so";
-#endif
-}
-
-const char* PluginFileSuffix()
-{
-#if defined(_WIN32)
-    return ".dll";
-#elif defined(__APPLE__)
-    return ".dylib";
-#else
-    return ".so";
-#endif
-}
 
 PlugRunLibrary::PlugRunLibrary(std::string programDir) : programDir_(std::move(programDir)) {}
 
@@ -120,11 +83,8 @@ std::vector<std::string> ListPluginFiles(const std::string& folder)
         std::error_code kind;
         if (!it->is_regular_file(kind)) continue;
         const std::string name = it->path().filename().string();
-#ifdef _WIN32
-        if (!EndsWithNoCase(name, PluginFileSuffix())) continue;
-#else
-        if (!name.ends_with(PluginFileSuffix())) continue;
-#endif
+        if (kFileNamesIgnoreCase ? !EndsWithNoCase(name, PluginFileSuffix()) : !name.ends_with(PluginFileSuffix()))
+            continue;
         names.push_back(name);
     }
     std::sort(names.begin(), names.end());

@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/dynamic_library.h"
 #include "plugrun.h"
 
 namespace pixador {
 
 struct EditorState;
-
-// File names on this platform: "libplugrun.so" and ".so" here.
-const char* PlugRunFileName();
-const char* PluginFileSuffix();
 
 // plugrun's exports, as bound by name.
 struct PlugRunExports {

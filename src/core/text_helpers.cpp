@@ -8,21 +8,21 @@ namespace pixador {
 std::string JoinPath(std::string_view folder, std::string_view name)
 {
     std::string out(folder);
-    if (out.empty() || out.back() != kPathSeparator) out += kPathSeparator;
+    if (out.empty() || !IsPathSeparator(out.back())) out += kPathSeparator;
     out += name;
     return out;
 }
 
 std::string DirectoryOf(std::string_view path)
 {
-    const std::size_t pos = path.rfind(kPathSeparator);
+    const std::size_t pos = path.find_last_of(kPathSeparators);
     if (pos == std::string_view::npos || pos == 0) return {};
     return std::string(path.substr(0, pos));
 }
 
 std::string FileNameOf(std::string_view path)
 {
-    const std::size_t pos = path.rfind(kPathSeparator);
+    const std::size_t pos = path.find_last_of(kPathSeparators);
     if (pos == std::string_view::npos) return std::string(path);
     return std::string(path.substr(pos + 1));
 }

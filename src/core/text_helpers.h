@@ -4,14 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/conventions.h"
+
 namespace pixador {
 
-// The platform's path separator.
-#ifdef _WIN32
-constexpr char kPathSeparator = '\\';
-#else
-constexpr char kPathSeparator = '/';
-#endif
 
 // folder + separator (unless it already ends with one) + name.
 std::string JoinPath(std::string_view folder, std::string_view name);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/conventions.h"
+
 namespace pixador {
 
 struct EditorState;
@@ -15,11 +17,7 @@ struct Preferences;
 enum class CodeLanguage { C, Assembler };
 
 // Generated C and assembler lines end with the platform's line break.
-#ifdef _WIN32
-inline constexpr const char* kCodeLineBreak = "\r\n";
-#else
-inline constexpr const char* kCodeLineBreak = "\n";
-#endif
+inline constexpr const char* kCodeLineBreak = kLineBreak;
 
 // True when some pixel is light or dark gray (its two plane bits differ).
 bool UsesGray(const EditorState& state);

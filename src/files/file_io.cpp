@@ -11,7 +11,9 @@
 
 #include <cerrno>
 #ifdef _WIN32
-#include <io.h>
+#include <windows.h>
+
+#include <cwctype>
 #else
 #include <fcntl.h>
 #include <pthread.h>
@@ -124,52 +126,160 @@ struct WriteTarget {
 
 #ifdef _WIN32
 
+// The errno that says what a Windows error means, for the same messages on every platform.
+int ErrnoOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH: return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return EACCES;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE: return EBUSY;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return EEXIST;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    case ERROR_INVALID_NAME:
+    case ERROR_DIRECTORY: return EINVAL;
+    case ERROR_FILENAME_EXCED_RANGE: return ENAMETOOLONG;
+    case ERROR_BROKEN_PIPE:
+    case ERROR_NO_DATA: return EPIPE;
+    case ERROR_CANT_RESOLVE_FILENAME: return ELOOP;
+    default: return EIO;
+    }
+}
+
+int LastErrno()
+{
+    return ErrnoOf(GetLastError());
+}
+
+struct HandleCloser {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+using Handle = std::unique_ptr<void, HandleCloser>;
+
+Handle OpenHandle(const fs::path& path, DWORD access, DWORD creation)
+{
+    HANDLE h = CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return Handle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+// The names Windows gives its devices in every folder (NUL, CON, COM1, ...), and anything
+// under \\.\ (named pipes, devices): written straight into, never replaced.
+bool IsDevicePath(const fs::path& path)
+{
+    const std::wstring& text = path.native();
+    if (text.size() > 4 && (text[0] == L'\\' || text[0] == L'/') && (text[1] == L'\\' || text[1] == L'/') &&
+        text[2] == L'.' && (text[3] == L'\\' || text[3] == L'/'))
+        return true;
+    std::wstring stem = path.stem().native();
+    for (wchar_t& c : stem) c = static_cast<wchar_t>(std::towupper(c));
+    if (stem == L"NUL" || stem == L"CON" || stem == L"PRN" || stem == L"AUX" || stem == L"CONOUT$") return true;
+    return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT")) && stem[3] >= L'1' &&
+           stem[3] <= L'9';
+}
+
+// What the path names now. Symbolic links and junctions are left to the system, which follows
+// them when the file is opened and replaced.
 WriteTarget ExamineTarget(const fs::path& path)
 {
     WriteTarget target;
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (fs::is_directory(st)) {
+    if (IsDevicePath(path)) {
+        target.kind = WriteTarget::Stream;
+        target.path = path;
+        return target;
+    }
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const int error = LastErrno();
+        if (error != ENOENT) {
+            target.error = error;
+            return target;
+        }
+    } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
         target.error = EISDIR;
         return target;
     }
     target.kind = WriteTarget::File;
     target.path = path;
-    if (fs::exists(st)) target.mode = st.permissions();
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        // The read-only attribute is Windows' one permission bit of a file's own.
+        target.mode = (attributes & FILE_ATTRIBUTE_READONLY) ? fs::perms::owner_read | fs::perms::group_read |
+                                                                      fs::perms::others_read
+                                                                : fs::perms::all;
+    }
     return target;
 }
 
+int WriteAll(HANDLE h, std::string_view bytes)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD wrote = 0;
+        if (!WriteFile(h, bytes.data() + done, chunk, &wrote, nullptr)) return LastErrno();
+        if (wrote == 0) return EIO;
+        done += wrote;
+    }
+    return 0;
+}
+
+// A new file nothing else has opened: created only when the name is free, shared with no
+// writer until closed.
 int WriteAndSync(const fs::path& temp, std::string_view bytes, const WriteTarget&, bool sync)
 {
-    FileHandle out = OpenFile(temp, "wbx");
-    if (!out) return errno ? errno : EIO;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
-    ok = std::fflush(out.get()) == 0 && ok;
-    ok = (!sync || _commit(_fileno(out.get())) == 0) && ok;
-    const int error = errno ? errno : EIO;
-    ok = std::fclose(out.release()) == 0 && ok;
-    if (ok) return 0;
-    std::error_code ec;
-    fs::remove(temp, ec);
-    return error;
+    Handle out = OpenHandle(temp, GENERIC_WRITE, CREATE_NEW);
+    if (!out) return LastErrno();
+    int error = WriteAll(out.get(), bytes);
+    if (!error && sync && !FlushFileBuffers(out.get())) error = LastErrno();
+    if (!error) return 0;
+    out.reset();
+    DeleteFileW(temp.c_str());
+    return error == EEXIST ? EIO : error;
 }
 
-int WriteStraightInto(const WriteTarget&, std::string_view)
+int WriteStraightInto(const WriteTarget& target, std::string_view bytes)
 {
-    return ENOTSUP;
+    const Handle out = OpenHandle(target.path, GENERIC_WRITE, OPEN_EXISTING);
+    if (!out) return LastErrno();
+    return WriteAll(out.get(), bytes);
 }
 
+// Windows journals the folder entry with the replacement itself.
 void SyncFolder(const fs::path&) {}
 
 int SyncFile(const fs::path& path)
 {
-    FileHandle f = OpenFile(path, "rb+");
-    return f && _commit(_fileno(f.get())) == 0 ? 0 : EIO;
+    const Handle f = OpenHandle(path, GENERIC_WRITE, OPEN_EXISTING);
+    if (!f) return LastErrno();
+    return FlushFileBuffers(f.get()) ? 0 : LastErrno();
 }
 
 bool SyncFileSystems(const std::vector<fs::path>&)
 {
     return false;
+}
+
+// ReplaceFileW keeps what the old file carried besides its bytes (its access rights, its
+// attributes, its creation time); a new name is simply moved into place. The hidden and system
+// attributes are set again where a file system or layer drops them.
+int ReplaceWith(const fs::path& temp, const fs::path& target)
+{
+    const DWORD old = GetFileAttributesW(target.c_str());
+    if (!ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) &&
+        !MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return LastErrno();
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    const DWORD now = GetFileAttributesW(target.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES && now != INVALID_FILE_ATTRIBUTES && (now & kKept) != (old & kKept)) {
+        const DWORD wanted = (now & ~(kKept | FILE_ATTRIBUTE_NORMAL)) | (old & kKept);
+        SetFileAttributesW(target.c_str(), wanted ? wanted : FILE_ATTRIBUTE_NORMAL);
+    }
+    return 0;
 }
 
 #else
@@ -387,6 +497,13 @@ bool SyncFileSystems(const std::vector<fs::path>& files)
 #endif
 }
 
+int ReplaceWith(const fs::path& temp, const fs::path& target)
+{
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    return ec.value();
+}
+
 #endif
 
 struct StagedFile {
@@ -429,12 +546,11 @@ WriteResult StageFile(const std::string& path, std::string_view bytes, bool sync
 
 WriteResult Land(const StagedFile& staged)
 {
-    std::error_code ec;
-    fs::rename(staged.temp, staged.target, ec);
-    if (!ec) return {};
+    const int error = ReplaceWith(staged.temp, staged.target);
+    if (!error) return {};
     std::error_code ignored;
     fs::remove(staged.temp, ignored);
-    return Failed(ec.value());
+    return Failed(error);
 }
 
 }  // namespace

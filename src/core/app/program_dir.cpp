@@ -6,6 +6,7 @@
 #include <QTemporaryFile>
 
 #include "core/ui/program_layout.h"
+#include "platform/folders.h"
 
 namespace pixador {
 
@@ -23,7 +24,9 @@ std::string ChooseProgramDir()
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
     if (!ProgramLayout().installed && CanWriteIn(exeDir)) return QDir::toNativeSeparators(exeDir).toStdString();
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // The same folder pxdtool looks in; Qt's answer only where the system names no base.
+    QString config = QString::fromStdString(UserSettingsDir());
+    if (config.isEmpty()) config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
     return QDir::toNativeSeparators(config).toStdString();
 }

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "compose/gray_mapping.h"
+#include "support/line_breaks.h"
 #include "support/state_fixture.h"
 #include "support/temp_dir.h"
 
 namespace pixador {
 namespace {
 
+using testing::AsLf;
 using testing::StateFixture;
 using testing::TempDir;
 
@@ -29,7 +31,7 @@ BitmapImage Picture(const std::vector<std::string>& rows)
 
 TEST(MapExport, TextPacksEachPlaneEightPixelsAByte)
 {
-    EXPECT_EQ(MapExportText(Picture({"########"}), 0, 0, 8, 1, 0),
+    EXPECT_EQ(AsLf(MapExportText(Picture({"########"}), 0, 0, 8, 1, 0)),
               "unsigned short h = 1;\nunsigned short w = 8;\nunsigned short bw = 8;\n"
               "unsigned char CBitMap_layer0[]={\n\t0xFF\n\t};\n\n"
               "unsigned char CBitMap_layer1[]={\n\t0xFF\n\t};\n\n");
@@ -39,7 +41,7 @@ TEST(MapExport, TextPacksEachPlaneEightPixelsAByte)
     const BitmapImage image = Picture({"..........##",
                                        ".+-#+-#+-#+-",
                                        "#........#.."});
-    EXPECT_EQ(MapExportText(image, 1, 1, 10, 2, 0),
+    EXPECT_EQ(AsLf(MapExportText(image, 1, 1, 10, 2, 0)),
               "unsigned short h = 2;\nunsigned short w = 10;\nunsigned short bw = 16;\n"
               "unsigned char CBitMap_layer0[]={\n\t0xB6, 0xC0, \n\t0x00, 0x80\n\t};\n\n"
               "unsigned char CBitMap_layer1[]={\n\t0x6D, 0xA0, \n\t0x00, 0x80\n\t};\n\n");
@@ -50,7 +52,7 @@ TEST(MapExport, TextPacksEachPlaneEightPixelsAByte)
 TEST(MapExport, BrowseAddsTheExtensionAndExportReportsFailure)
 {
     StateFixture f;
-    EXPECT_EQ(DefaultMapPath(), "./CBitMap.c");
+    EXPECT_EQ(DefaultMapPath(), std::string(".") + kPathSeparator + "CBitMap.c");
     struct Row {
         const char* chosen;
         const char* path;
@@ -66,7 +68,7 @@ TEST(MapExport, BrowseAddsTheExtensionAndExportReportsFailure)
 
     TempDir dir;
     EXPECT_TRUE(MExportBttn_Click(f.state, dir.File("map.c"), "text"));
-    EXPECT_EQ(TempDir::Read(dir.File("map.c")), "text");
+    EXPECT_EQ(AsLf(TempDir::Read(dir.File("map.c"))), "text");
     EXPECT_TRUE(f.view.messages.empty());
     const std::string bad = dir.File("no/such/folder/map.c");
     EXPECT_FALSE(MExportBttn_Click(f.state, bad, "text"));

@@ -134,7 +134,8 @@ TEST(PlugInFiles, OnlyLibraryFilesInNameOrder)
     ProgramFolder folder;
     for (const char* name : {"b.so", "a.so", "notes.txt", "c.so.txt"}) TempDir::Write(folder.Filter(name), "x");
     std::filesystem::create_directory(folder.Filter("d.so"));
-    EXPECT_EQ(ListPluginFiles(folder.dir.File("filters")), (std::vector<std::string>{"a.so", "b.so"}));
+    EXPECT_EQ(ListPluginFiles(folder.dir.File("filters")),
+              (std::vector<std::string>{testing::Lib("a.so"), testing::Lib("b.so")}));
     EXPECT_TRUE(ListPluginFiles(folder.dir.File("none")).empty());
 }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/conventions.h"
 #include "support/state_fixture.h"
 #include "support/temp_dir.h"
 
@@ -15,12 +16,13 @@ using testing::TempDir;
 
 TEST(BmpExport, PathBoxAndFormatRules)
 {
-    EXPECT_EQ(DefaultScreenshotPath(), "./screenshot.bmp");
+    const std::string shot = std::string(".") + kPathSeparator + "screenshot.bmp";
+    EXPECT_EQ(DefaultScreenshotPath(), shot);
     struct Row {
         const char* typed;
         std::optional<std::string> fixed;
     };
-    for (const Row& r : {Row{"", "./screenshot.bmp"}, {"  \t ", "./screenshot.bmp"}, {"a", std::nullopt},
+    for (const Row& r : {Row{"", shot}, {"  \t ", shot}, {"a", std::nullopt},
                          {" a.bmp ", std::nullopt}})
         EXPECT_EQ(BMPExportFile_Change(r.typed), r.fixed) << "[" << r.typed << "]";
     EXPECT_EQ(ExportFormatFor("shot.PNG"), PictureFormat::Png);

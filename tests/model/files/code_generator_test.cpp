@@ -6,12 +6,14 @@
 #include "core/sprite.h"
 #include "core/whole_sprite.h"
 #include "files/file_io.h"
+#include "support/line_breaks.h"
 #include "support/state_fixture.h"
 #include "support/temp_dir.h"
 
 namespace pixador {
 namespace {
 
+using testing::AsLf;
 using testing::StateFixture;
 using testing::TempDir;
 
@@ -51,10 +53,10 @@ TEST(CodeGenerator, WorkedExampleWithDefaultsGivesTheWholeProgramText)
     StateFixture f;
     DrawWorkedExample(f);
     EXPECT_TRUE(UsesGray(f.state));
-    EXPECT_EQ(GenerateSpriteCode(f.state, CodeLanguage::C, true), kWorkedExampleCode);
+    EXPECT_EQ(AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, true)), kWorkedExampleCode);
     EXPECT_TRUE(f.view.messages.empty());
     // Without the sample the text stops at the closing brace, with no line break after it.
-    EXPECT_EQ(GenerateSpriteCode(f.state, CodeLanguage::C, false),
+    EXPECT_EQ(AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false)),
               "  unsigned char sprite[4] = {\n    0x33,0xFF,0x55,0xFF\n  };");
 }
 
@@ -100,7 +102,7 @@ TEST(CodeGenerator, EachPreferenceShapesTheArrayText)
         StateFixture f;
         DrawWorkedExample(f);
         c.change(f.state.preferences);
-        EXPECT_EQ(GenerateSpriteCode(f.state, CodeLanguage::C, false), c.expected) << c.what;
+        EXPECT_EQ(AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false)), c.expected) << c.what;
     }
 }
 
@@ -124,14 +126,14 @@ TEST(CodeGenerator, ElementTypeAndDigitsFollowTheWidth)
         for (int x = c.width / 2; x < c.width; ++x) SetPixel(f.state, x, 0, kBlack);
         f.state.preferences.MonochromeWarning = 2;
         f.state.preferences.SpriteEncodeMethod = static_cast<std::int16_t>(c.method);
-        EXPECT_EQ(GenerateSpriteCode(f.state, CodeLanguage::C, false), c.expected) << c.width;
+        EXPECT_EQ(AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false)), c.expected) << c.width;
     }
     // The top bit of a 32-bit row and the largest decimal value.
     StateFixture f(32, 1);
     for (int x = 0; x < 32; ++x) SetPixel(f.state, x, 0, kBlack);
     f.state.preferences.MonochromeWarning = 1;
     f.state.preferences.SpriteEncodeMethod = 1;
-    EXPECT_EQ(GenerateSpriteCode(f.state, CodeLanguage::C, false),
+    EXPECT_EQ(AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false)),
               "  unsigned long sprite[1] = {\n    4294967295\n  };");
 }
 
@@ -143,7 +145,7 @@ TEST(CodeGenerator, MonochromePolicyDecidesBetweenOneAndTwoPlanes)
         DrawBlackAndWhite(f);
         EXPECT_FALSE(UsesGray(f.state));
         f.state.preferences.MonochromeWarning = 1;
-        const std::string text = GenerateSpriteCode(f.state, CodeLanguage::C, true);
+        const std::string text = AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, true));
         EXPECT_NE(text.find("unsigned char sprite[2] = {\n    0x0F,0x00\n  };"), std::string::npos) << text;
         EXPECT_EQ(text.substr(text.rfind('\n') + 1), bwCall);
         EXPECT_EQ(text.find("GrayOn"), std::string::npos);
@@ -153,7 +155,7 @@ TEST(CodeGenerator, MonochromePolicyDecidesBetweenOneAndTwoPlanes)
         StateFixture f;
         DrawBlackAndWhite(f);
         f.state.preferences.MonochromeWarning = 2;
-        const std::string text = GenerateSpriteCode(f.state, CodeLanguage::C, true);
+        const std::string text = AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, true));
         EXPECT_NE(text.find("sprite[4] = {\n    0x0F,0x00,0x0F,0x00\n"), std::string::npos) << text;
         EXPECT_NE(text.find("if (!GrayOn ()) return;"), std::string::npos);
         EXPECT_TRUE(f.view.messages.empty());
@@ -163,8 +165,8 @@ TEST(CodeGenerator, MonochromePolicyDecidesBetweenOneAndTwoPlanes)
         StateFixture f;
         DrawBlackAndWhite(f);
         f.view.answers = {MessageAnswer::Yes, MessageAnswer::No};
-        const std::string yes = GenerateSpriteCode(f.state, CodeLanguage::C, false);
-        const std::string no = GenerateSpriteCode(f.state, CodeLanguage::C, false);
+        const std::string yes = AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false));
+        const std::string no = AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false));
         EXPECT_NE(yes.find("sprite[2]"), std::string::npos);
         EXPECT_NE(no.find("sprite[4]"), std::string::npos);
         ASSERT_EQ(f.view.messages.size(), 2u);
@@ -180,7 +182,7 @@ TEST(CodeGenerator, MonochromePolicyDecidesBetweenOneAndTwoPlanes)
         StateFixture f;
         DrawWorkedExample(f);
         f.state.preferences.MonochromeWarning = 1;
-        EXPECT_NE(GenerateSpriteCode(f.state, CodeLanguage::C, false).find("sprite[4]"), std::string::npos);
+        EXPECT_NE(AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false)).find("sprite[4]"), std::string::npos);
         EXPECT_TRUE(f.view.messages.empty());
     }
     {
@@ -189,9 +191,9 @@ TEST(CodeGenerator, MonochromePolicyDecidesBetweenOneAndTwoPlanes)
         DrawBlackAndWhite(f);
         f.state.preferences.MonochromeWarning = 1;
         f.state.preferences.LayersArrangement = 0;
-        const std::string light = GenerateSpriteCode(f.state, CodeLanguage::C, false);
+        const std::string light = AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false));
         f.state.preferences.LayersArrangement = 1;
-        EXPECT_EQ(light, GenerateSpriteCode(f.state, CodeLanguage::C, false));
+        EXPECT_EQ(light, AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false)));
     }
 }
 
@@ -203,7 +205,7 @@ TEST(CodeGenerator, InterlacedBlackAndWhiteIsRefusedInBothLanguages)
             DrawBlackAndWhite(f);
             f.state.preferences.MonochromeWarning = 1;
             f.state.preferences.LayersArrangement = static_cast<std::int16_t>(arrangement);
-            EXPECT_EQ(GenerateSpriteCode(f.state, language, true), "");
+            EXPECT_EQ(AsLf(GenerateSpriteCode(f.state, language, true)), "");
             ASSERT_EQ(f.view.messages.size(), 1u);
             EXPECT_EQ(f.view.messages[0].text, "Interlaced arrangement is not possible with B&W data!!");
             EXPECT_EQ(f.view.messages[0].title, "Error!!! Run for your lives!!");
@@ -217,19 +219,19 @@ TEST(CodeGenerator, SelectionDoesNotLimitTheOutputAndOddWidthsArePadded)
     StateFixture f;
     DrawWorkedExample(f);
     f.state.selection = {true, 0, 0, 1, 1};
-    EXPECT_EQ(GenerateSpriteCode(f.state, CodeLanguage::C, true), kWorkedExampleCode);
+    EXPECT_EQ(AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, true)), kWorkedExampleCode);
 
     // A width the calculator routines do not know is written as the next element width,
     // the missing pixels white.
     StateFixture odd(12, 1);
     for (int x = 0; x < 12; ++x) SetPixel(odd.state, x, 0, kBlack);
     odd.state.preferences.MonochromeWarning = 1;
-    const std::string text = GenerateSpriteCode(odd.state, CodeLanguage::C, true);
+    const std::string text = AsLf(GenerateSpriteCode(odd.state, CodeLanguage::C, true));
     EXPECT_NE(text.find("unsigned short sprite[1] = {\n    0xFFF0\n"), std::string::npos) << text;
     EXPECT_NE(text.find("Sprite16 (x,y,1,sprite, LCD_MEM,SPRT_XOR);"), std::string::npos);
 
     StateFixture wide(64, 2);
-    EXPECT_EQ(GenerateSpriteCode(wide.state, CodeLanguage::C, true), "");
+    EXPECT_EQ(AsLf(GenerateSpriteCode(wide.state, CodeLanguage::C, true)), "");
     EXPECT_EQ(wide.view.messages.size(), 1u);
 }
 
@@ -237,13 +239,13 @@ TEST(CodeGenerator, GenerateCopiesExactlyTheShownTextOnlyWhenAsked)
 {
     StateFixture f;
     DrawWorkedExample(f);
-    EXPECT_EQ(Generate_Click(f.state), kWorkedExampleCode);
+    EXPECT_EQ(AsLf(Generate_Click(f.state)), kWorkedExampleCode);
     EXPECT_EQ(f.view.clipboardText, "");
 
     f.state.preferences.CopytoClipboard = true;
     f.state.preferences.SampleCall = false;
     const std::string shown = Generate_Click(f.state);
-    EXPECT_EQ(shown, "  unsigned char sprite[4] = {\n    0x33,0xFF,0x55,0xFF\n  };");
+    EXPECT_EQ(AsLf(shown), "  unsigned char sprite[4] = {\n    0x33,0xFF,0x55,0xFF\n  };");
     EXPECT_EQ(f.view.clipboardText, shown);
 }
 
@@ -258,10 +260,10 @@ TEST(CodeGenerator, LightFirstArraysSwapThePlaneNamesOfTheSampleCalls)
     f.state.preferences.LayersArrangement = 0;
     f.state.preferences.CopytoClipboard = true;
     const std::string shown = Generate_Click(f.state);
-    EXPECT_EQ(shown.substr(shown.size() - lightFirst.size()), lightFirst);
+    EXPECT_TRUE(AsLf(shown).ends_with(lightFirst)) << shown;
     EXPECT_EQ(f.view.clipboardText, shown);
     WriteCSourceFile(f.state, dir.File("light.c"));
-    EXPECT_NE(TempDir::Read(dir.File("light.c")).find(lightFirst + "\n\n  ngetchx();"), std::string::npos);
+    EXPECT_NE(AsLf(TempDir::Read(dir.File("light.c"))).find(lightFirst + "\n\n  ngetchx();"), std::string::npos);
 
     // The interlaced orders keep the dark plane first.
     for (std::int16_t arrangement : {2, 3}) {
@@ -315,7 +317,7 @@ TEST(CSourceFile, WorkedExampleFileIsWrittenLineForLine)
     // The sample call is written whatever the preference says.
     f.state.preferences.SampleCall = false;
     WriteCSourceFile(f.state, dir.File("demo"));
-    const std::string written = TempDir::Read(dir.File("demo.c"));
+    const std::string written = AsLf(TempDir::Read(dir.File("demo.c")));
     EXPECT_EQ(written, kWorkedExampleFile);
     const std::vector<std::string> lines = SplitLines(written);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(lines[i].size(), 70u) << i;
@@ -331,7 +333,7 @@ TEST(CSourceFile, NamesDefinesAndTheGrayOffLineFollowThePreferences)
         f.state.preferences.MonochromeWarning = 1;
         f.state.preferences.IncludeDefines = false;
         WriteCSourceFile(f.state, dir.File("bw.C"));
-        const std::string text = TempDir::Read(dir.File("bw.C"));
+        const std::string text = AsLf(TempDir::Read(dir.File("bw.C")));
         EXPECT_FALSE(FileExists(dir.File("bw.C.c")));
         EXPECT_EQ(text.find("#define"), std::string::npos);
         EXPECT_EQ(text.find("GrayOff"), std::string::npos);
@@ -343,7 +345,7 @@ TEST(CSourceFile, NamesDefinesAndTheGrayOffLineFollowThePreferences)
         DrawBlackAndWhite(f);
         f.state.preferences.MonochromeWarning = 2;
         WriteCSourceFile(f.state, dir.File("gray.c"));
-        EXPECT_NE(TempDir::Read(dir.File("gray.c")).find("  ngetchx();\n  GrayOff();\n}\n"), std::string::npos);
+        EXPECT_NE(AsLf(TempDir::Read(dir.File("gray.c"))).find("  ngetchx();\n  GrayOff();\n}\n"), std::string::npos);
     }
     {
         // A refused array still gets its frame.
@@ -352,7 +354,7 @@ TEST(CSourceFile, NamesDefinesAndTheGrayOffLineFollowThePreferences)
         f.state.preferences.MonochromeWarning = 1;
         f.state.preferences.LayersArrangement = 2;
         WriteCSourceFile(f.state, dir.File("refused.c"));
-        EXPECT_NE(TempDir::Read(dir.File("refused.c")).find("void _main(void){\n\n\n  ngetchx();\n}\n"),
+        EXPECT_NE(AsLf(TempDir::Read(dir.File("refused.c"))).find("void _main(void){\n\n\n  ngetchx();\n}\n"),
                   std::string::npos);
         EXPECT_EQ(f.view.LastMessage(), "Interlaced arrangement is not possible with B&W data!!");
     }
@@ -367,13 +369,13 @@ TEST(CSourceFile, OverwriteIsAskedAndAFailedWriteKeepsTheOldFile)
     TempDir::Write(path, "keep me");
 
     WriteCSourceFile(f.state, path);  // the fake answers No
-    EXPECT_EQ(TempDir::Read(path), "keep me");
+    EXPECT_EQ(AsLf(TempDir::Read(path)), "keep me");
     ASSERT_EQ(f.view.messages.size(), 1u);
     EXPECT_EQ(f.view.messages[0].text, "File " + path + " already Exists. Overwrite?");
 
     f.view.answers = {MessageAnswer::Yes};
     WriteCSourceFile(f.state, path);
-    EXPECT_EQ(TempDir::Read(path).substr(0, 2), "/*");
+    EXPECT_EQ(AsLf(TempDir::Read(path)).substr(0, 2), "/*");
 
     const std::string missing = dir.File("no/such/folder/x.c");
     WriteCSourceFile(f.state, missing);

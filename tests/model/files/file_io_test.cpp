@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include <thread>
+#else
+#include <windows.h>
 #endif
 
 #include "support/temp_dir.h"
@@ -95,6 +97,29 @@ TEST(WriteFileAtomically, SpecialFilesAreWrittenIntoNeverReplaced)
     }
     EXPECT_TRUE(fs::is_symlink(dir.File("link")));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.str()), fs::directory_iterator()), 4) << "no temporary left";
+}
+#endif
+
+#ifdef _WIN32
+// Windows' devices are written into wherever they are named, never replaced; a replaced file
+// keeps the attributes the user gave it.
+TEST(WriteFileAtomically, WindowsDevicesAreWrittenIntoAndReplacementsKeepAttributes)
+{
+    TempDir dir;
+    for (const std::string& device : {std::string("NUL"), dir.File("NUL")}) {
+        EXPECT_TRUE(WriteFileAtomically(device, "int x;\n")) << device;
+        AtomicFileBatch batch;
+        EXPECT_TRUE(batch.Stage(device, "int y;\n")) << device;
+        EXPECT_TRUE(batch.Commit().empty());
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.str()), fs::directory_iterator()), 0) << "no temporary left";
+
+    const fs::path hidden = dir.File("hidden.c");
+    TempDir::Write(hidden.string(), "old");
+    ASSERT_TRUE(SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_TRUE(WriteFileAtomically(hidden.string(), "new"));
+    EXPECT_EQ(TempDir::Read(hidden.string()), "new");
+    EXPECT_NE(GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 #endif
 

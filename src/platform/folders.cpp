@@ -1,0 +1,67 @@
+#include "platform/folders.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "core/text_helpers.h"
+
+namespace pixador {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Utf8(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
+#ifdef _WIN32
+
+std::string ExecutableDir()
+{
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) return ".";
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            return Utf8(fs::path(buffer).parent_path());
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::string UserSettingsDir()
+{
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    if (!appData || !*appData) return {};
+    return Utf8(fs::path(appData) / L"Pixador");
+}
+
+#else
+
+std::string ExecutableDir()
+{
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : Utf8(self.parent_path());
+}
+
+std::string UserSettingsDir()
+{
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return JoinPath(xdg, "Pixador");
+    if (const char* home = std::getenv("HOME"); home && *home) return JoinPath(JoinPath(home, ".config"), "Pixador");
+    return {};
+}
+
+#endif
+
+}  // namespace pixador
