@@ -45,11 +45,17 @@ void AddNoise(EditorState& state, int percent)
     const float share = static_cast<float>(w * h) * (static_cast<float>(percent) / 100.0f);
     const long draws = static_cast<long>(RoundHalfEven(share));
     UnitRandom random(NoiseSeed(state.view->Now()));
+    // SetPixel's own test, with the area worked out once: draws outside it change nothing.
+    SpriteImage& s = state.sprite;
+    const AreaBounds a = WritableArea(state);
     for (long i = 0; i < draws; ++i) {
         const int x = random.Pick(w);
         const int y = random.Pick(h);
         const int level = random.Pick(4);
-        SetPixel(state, x, y, level);
+        if (x < a.x1 || x > a.x2 || y < a.y1 || y > a.y2) continue;
+        const DarkLight bits = GrayToPlanes(level);
+        RowOfPlane(s, 0, y)[x] = bits.dark;
+        RowOfPlane(s, 1, y)[x] = bits.light;
     }
     RedrawCanvas(state);
 }
