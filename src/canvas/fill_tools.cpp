@@ -50,6 +50,15 @@ void FloodFill(EditorState& state, int x, int y, int level)
             if (ny < a.y1 || ny > a.y2) continue;
             const std::uint8_t* nearDark = dark + ny * w;
             const std::uint8_t* nearLight = light + ny * w;
+            // A neighbour span that matches wholly or not at all (the usual case) needs no scan
+            // for runs; counting the matches is one pass the compiler can do many cells at once.
+            int matches = 0;
+            for (int cx = left; cx <= right; ++cx) matches += 2 * nearDark[cx] + nearLight[cx] == target;
+            if (matches == 0) continue;
+            if (matches == right - left + 1) {
+                seeds.emplace_back(left, ny);
+                continue;
+            }
             bool inRun = false;
             for (int cx = left; cx <= right; ++cx) {
                 const bool match = 2 * nearDark[cx] + nearLight[cx] == target;
