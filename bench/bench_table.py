@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Google Benchmark JSON (pixador_bench --benchmark_out) as one table: operation, size, time,
-target and whether it is met. Benchmarks are named "Operation/size[/argument]"; a label names
-the variant and a "target_us" counter the target its feature set."""
+"""Google Benchmark JSON files (pixador_bench --benchmark_out, and rows in the same form from the
+scripts beside it) as one table: operation, size, time, target and whether it is met.
+Benchmarks are named "Operation/size[/argument]"; a label names the variant and a "target_us"
+counter the target its feature set."""
 import json
 import sys
 
@@ -30,9 +31,11 @@ def rows(report):
         yield operation, size, time, target, None if target is None else time <= target
 
 
-def main(path):
-    with open(path) as f:
-        table = list(rows(json.load(f)))
+def main(*paths):
+    table = []
+    for path in paths:
+        with open(path) as f:
+            table += rows(json.load(f))
     header = ("operation", "size", "time", "target", "met")
     lines = [header]
     for operation, size, time, target, met in table:
@@ -51,4 +54,4 @@ def main(path):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(*sys.argv[1:]))

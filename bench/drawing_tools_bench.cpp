@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "bench_report.h"
 #include "canvas/clipboard.h"
 #include "canvas/drawing_tools.h"
 #include "canvas/fill_tools.h"
@@ -66,6 +67,7 @@ BENCHMARK(BM_PencilStrokeEightPreviews_32x256)->Name("PencilStrokeEightPreviews/
 
 void BM_FloodFillWhole_32x256(benchmark::State& bench)
 {
+    SetTargetMicroseconds(bench, 30);
     SilentView view;
     pixador::EditorState state(view);
     pixador::ResizeSprite(state, 32, 256);

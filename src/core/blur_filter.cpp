@@ -33,32 +33,43 @@ int Span(int i, int n) { return 1 + (i > 0) + (i < n - 1); }
 
 void BlurSprite(EditorState& state)
 {
-    const BlurTable table;
-    const int w = state.sprite.width;
-    const int h = state.sprite.height;
+    // Built once: it is the same for every sprite.
+    static const BlurTable table;
+    SpriteImage& s = state.sprite;
+    const int w = s.width;
+    const int h = s.height;
     if (w < 1 || h < 1) return;
     // Levels as GetPixel reads them (white outside the active area), read once into a grid with
     // a white border, so every pixel sums its nine cells without bounds tests.
-    const int ph = h + 2;
-    std::vector<std::uint8_t> level(static_cast<std::size_t>(w + 2) * ph, 0);
-    for (int x = 0; x < w; ++x)
-        for (int y = 0; y < h; ++y) level[(x + 1) * ph + y + 1] = static_cast<std::uint8_t>(GetPixel(state, x, y));
+    const AreaBounds a = WritableArea(state);
+    const int pw = w + 2;
+    std::vector<std::uint8_t> level(static_cast<std::size_t>(pw) * (h + 2), 0);
+    for (int y = a.y1; y <= a.y2; ++y) {
+        const std::uint8_t* dark = RowOfPlane(s, 0, y);
+        const std::uint8_t* light = RowOfPlane(s, 1, y);
+        std::uint8_t* row = &level[(y + 1) * pw + 1];
+        for (int x = a.x1; x <= a.x2; ++x) row[x] = static_cast<std::uint8_t>(2 * dark[x] + light[x]);
+    }
 
-    std::vector<std::uint8_t> blurred(static_cast<std::size_t>(w) * h);
-    for (int x = 0; x < w; ++x) {
-        const std::uint8_t* left = &level[x * ph];
-        const std::uint8_t* mid = left + ph;
-        const std::uint8_t* right = mid + ph;
-        const int spanX = Span(x, w);
-        for (int y = 0; y < h; ++y) {
-            const int sum = left[y] + left[y + 1] + left[y + 2] + mid[y] + mid[y + 1] + mid[y + 2] + right[y] +
-                            right[y + 1] + right[y + 2];
-            const int count = spanX * Span(y, h) - 1;
-            blurred[x * h + y] = table.at[count][sum];
+    // Every pixel reads the old levels only, so the area is written back row by row as it goes;
+    // pixels outside it would not be written, so they are not worked out.
+    std::vector<int> columnSum(pw);
+    for (int y = a.y1; y <= a.y2; ++y) {
+        const std::uint8_t* above = &level[y * pw];
+        const std::uint8_t* mid = above + pw;
+        const std::uint8_t* below = mid + pw;
+        for (int px = a.x1; px <= a.x2 + 2; ++px) columnSum[px] = above[px] + mid[px] + below[px];
+        const int spanY = Span(y, h);
+        std::uint8_t* dark = RowOfPlane(s, 0, y);
+        std::uint8_t* light = RowOfPlane(s, 1, y);
+        for (int x = a.x1; x <= a.x2; ++x) {
+            const int sum = columnSum[x] + columnSum[x + 1] + columnSum[x + 2];
+            const int count = Span(x, w) * spanY - 1;
+            const DarkLight bits = GrayToPlanes(table.at[count][sum]);
+            dark[x] = bits.dark;
+            light[x] = bits.light;
         }
     }
-    for (int x = 0; x < w; ++x)
-        for (int y = 0; y < h; ++y) SetPixel(state, x, y, blurred[x * h + y]);
     RedrawCanvas(state);
 }
 

@@ -45,11 +45,18 @@ void AddNoise(EditorState& state, int percent)
     const float share = static_cast<float>(w * h) * (static_cast<float>(percent) / 100.0f);
     const long draws = static_cast<long>(RoundHalfEven(share));
     UnitRandom random(NoiseSeed(state.view->Now()));
+    // SetPixel's own test, with the area worked out once: draws outside it change nothing.
+    const AreaBounds a = WritableArea(state);
+    std::uint8_t* const dark = RowOfPlane(state.sprite, 0, 0);
+    std::uint8_t* const light = RowOfPlane(state.sprite, 1, 0);
     for (long i = 0; i < draws; ++i) {
         const int x = random.Pick(w);
         const int y = random.Pick(h);
         const int level = random.Pick(4);
-        SetPixel(state, x, y, level);
+        if (x < a.x1 || x > a.x2 || y < a.y1 || y > a.y2) continue;
+        const DarkLight bits = GrayToPlanes(level);
+        dark[y * w + x] = bits.dark;
+        light[y * w + x] = bits.light;
     }
     RedrawCanvas(state);
 }

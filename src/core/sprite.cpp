@@ -1,5 +1,7 @@
 #include "core/sprite.h"
 
+#include <algorithm>
+
 #include "core/editor_state.h"
 
 namespace pixador {
@@ -15,16 +17,6 @@ PlaneBuffer::PlaneBuffer(int planes, int width, int height)
       height_(height < 0 ? 0 : height),
       cells_(static_cast<std::size_t>(planes_) * width_ * height_, 0)
 {
-}
-
-DarkLight GrayToPlanes(GrayLevel level)
-{
-    switch (level) {
-    case kLightGray: return {0, 1};
-    case kDarkGray: return {1, 0};
-    case kBlack: return {1, 1};
-    default: return {0, 0};
-    }
 }
 
 std::uint32_t PlanesToColor(const EditorState& state, int dark, int light)
@@ -52,6 +44,13 @@ bool InActiveArea(const EditorState& state, int x, int y)
 {
     const AreaBounds a = ActiveArea(state);
     return a.x1 <= x && x <= a.x2 && a.y1 <= y && y <= a.y2;
+}
+
+AreaBounds WritableArea(const EditorState& state)
+{
+    const AreaBounds a = ActiveArea(state);
+    return {std::max(a.x1, 0), std::max(a.y1, 0), std::min<int>(a.x2, state.sprite.width - 1),
+            std::min<int>(a.y2, state.sprite.height - 1)};
 }
 
 namespace {

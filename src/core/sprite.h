@@ -87,13 +87,33 @@ inline void SetPlaneBit(CellBuffer& cells, int w, int h, int x, int y, int plane
     cells[(plane * h + y) * w + x] = value;
 }
 
-DarkLight GrayToPlanes(GrayLevel level);
+// Level 0..3 split into its two bits (2 * dark + light); any other value is white. Inline: the
+// filters call it once per pixel.
+inline DarkLight GrayToPlanes(GrayLevel level)
+{
+    if (level < kWhite || level > kBlack) return {0, 0};
+    return {static_cast<std::uint8_t>(level >> 1), static_cast<std::uint8_t>(level & 1)};
+}
+
 std::uint32_t PlanesToColor(const EditorState& state, int dark, int light);
 std::uint32_t LevelToColor(const EditorState& state, GrayLevel level);
 
 // The selection when one is active, otherwise the whole sprite.
 AreaBounds ActiveArea(const EditorState& state);
 bool InActiveArea(const EditorState& state, int x, int y);
+// The active area clipped to the sprite: exactly the pixels GetPixel reads and SetPixel writes.
+// Empty when x1 > x2 or y1 > y2.
+AreaBounds WritableArea(const EditorState& state);
+
+// Row y of a plane, for passes that work a row of cells at a time.
+inline std::uint8_t* RowOfPlane(SpriteImage& s, int plane, int y)
+{
+    return s.cells.data() + (plane * s.height + y) * s.width;
+}
+inline const std::uint8_t* RowOfPlane(const SpriteImage& s, int plane, int y)
+{
+    return s.cells.data() + (plane * s.height + y) * s.width;
+}
 
 // Safe for any coordinates: outside the active area reads 0 and writes nothing.
 GrayLevel GetPixel(const EditorState& state, int x, int y);

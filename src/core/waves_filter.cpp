@@ -27,6 +27,16 @@ bool ReadsFit(double offset, double shift, int count)
     return offset >= kMin16 && offset <= kMax16 && shift >= kMin16 && count - 1 + shift <= kMax16;
 }
 
+// Cells first..last of a line, step apart: each takes the old cell shift further on, or white
+// where that lies outside first..last.
+void Slide(const std::uint8_t* old, std::uint8_t* line, int first, int last, int shift, int step)
+{
+    for (int i = first; i <= last; ++i) line[i * step] = 0;
+    const int from = std::max(first, first - shift);
+    const int to = std::min(last, last - shift);
+    for (int i = from; i <= to; ++i) line[i * step] = old[(i + shift) * step];
+}
+
 }  // namespace
 
 double WaveOffset(int index, int count, int waveType, int maxValue, int magnitude)
@@ -57,27 +67,33 @@ bool WavesFit(const EditorState& state, int axis, int waveType, int maxValue, in
 
 void ApplyWaves(EditorState& state, int axis, int waveType, int maxValue, int magnitude)
 {
-    const int w = state.sprite.width;
-    const int h = state.sprite.height;
+    SpriteImage& s = state.sprite;
+    const int w = s.width;
+    const int h = s.height;
+    if (axis != 0 && axis != 1) {
+        ShowErrorMessage(state, kInvalidWaveAxisMessage);
+        RedrawCanvas(state);
+        return;
+    }
+    // Each column (or row) is scanned away from the side its pixels come from, so every pixel
+    // takes the old level at its source: GetPixel's white outside the area, else the old cell.
+    // Sliding a copy of the old cells into place gives the same, a line of cells at a time.
+    const CellBuffer old = s.cells;
+    const AreaBounds a = WritableArea(state);
+    // Where column x (or row y) of a plane starts in the cells.
+    const auto start = [w, h](int plane, int x, int y) { return static_cast<std::size_t>((plane * h + y) * w + x); };
     if (axis == 0) {
-        for (int x = 0; x < w; ++x) {
+        for (int x = a.x1; x <= a.x2; ++x) {
             const int offset = LimitedOffset(WaveOffset(x, w, waveType, maxValue, magnitude));
-            // Scanning away from the side the pixels come from reads each before it is overwritten.
-            if (offset > 0)
-                for (int y = 0; y < h; ++y) SetPixel(state, x, y, GetPixel(state, x, y + offset));
-            else if (offset < 0)
-                for (int y = h - 1; y >= 0; --y) SetPixel(state, x, y, GetPixel(state, x, y + offset));
-        }
-    } else if (axis == 1) {
-        for (int y = 0; y < h; ++y) {
-            const int offset = LimitedOffset(WaveOffset(y, h, waveType, maxValue, magnitude));
-            if (offset < 0)
-                for (int x = 0; x < w; ++x) SetPixel(state, x, y, GetPixel(state, x - offset, y));
-            else if (offset > 0)
-                for (int x = w - 1; x >= 0; --x) SetPixel(state, x, y, GetPixel(state, x - offset, y));
+            for (int plane = 0; plane < 2 && offset != 0; ++plane)
+                Slide(&old[start(plane, x, 0)], &s.cells[start(plane, x, 0)], a.y1, a.y2, offset, w);
         }
     } else {
-        ShowErrorMessage(state, kInvalidWaveAxisMessage);
+        for (int y = a.y1; y <= a.y2; ++y) {
+            const int offset = LimitedOffset(WaveOffset(y, h, waveType, maxValue, magnitude));
+            for (int plane = 0; plane < 2 && offset != 0; ++plane)
+                Slide(&old[start(plane, 0, y)], &s.cells[start(plane, 0, y)], a.x1, a.x2, -offset, 1);
+        }
     }
     RedrawCanvas(state);
 }

@@ -25,12 +25,9 @@ void ResizeSprite(EditorState& state, int width, int height)
     if (oldW > 0 && oldH > 0) {
         const int w = std::min(oldW, width);
         const int h = std::min(oldH, height);
-        for (int x = 0; x < w; ++x) {
-            for (int y = 0; y < h; ++y) {
-                for (int p = 0; p < 2; ++p)
-                    SetPlaneBit(s.cells, width, height, x, y, p, GetPlaneBit(old, oldW, oldH, x, y, p));
-            }
-        }
+        for (int p = 0; p < 2; ++p)
+            for (int y = 0; y < h; ++y)
+                std::copy_n(&old[(p * oldH + y) * oldW], w, RowOfPlane(s, p, y));
     }
     RefreshCanvasLayout(state);
     RedrawCanvas(state);

@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <vector>
 
 #include "canvas/canvas_layout.h"
 #include "canvas/drawing_tools.h"
@@ -93,16 +94,49 @@ void DrawArea::RedrawAll()
         update();
         return;
     }
-    image_.fill(ToRgb(state_.colorSet[0]));
+    // The background, then every visible cell as FillSquare paints it. All canvas rows through a
+    // row of cells are alike but for the grid's top and bottom lines, so both kinds of line are
+    // built once per row of cells and copied whole into the picture.
+    const QRgb background = ToRgb(state_.colorSet[0]);
+    const QRgb black = qRgb(0, 0, 0);
     const SpriteImage& s = state_.sprite;
     const bool grid = GridShown(state_);
     const ViewWindow& v = state_.viewWindow;
-    for (int x = v.x0; x < std::min<int>(v.x1, s.width); ++x) {
-        for (int y = v.y0; y < std::min<int>(v.y1, s.height); ++y) {
+    const int zoom = state_.zoom;
+    const int width = image_.width();
+    const int height = image_.height();
+    const int xEnd = std::min<int>(v.x1, s.width);
+    const int yEnd = std::min<int>(v.y1, s.height);
+    std::vector<QRgb> inner(width);
+    std::vector<QRgb> edge(width);
+    int filled = 0;  // canvas rows done
+    for (int y = v.y0; y < yEnd && zoom > 0; ++y) {
+        const int top = (y - v.y0) * zoom;
+        if (top >= height) break;
+        std::fill(inner.begin(), inner.end(), background);
+        std::fill(edge.begin(), edge.end(), background);
+        for (int x = v.x0; x < xEnd; ++x) {
+            const int left = (x - v.x0) * zoom;
+            if (left >= width) break;
+            const int right = std::min(left + zoom, width);
             const std::uint32_t color = PlanesToColor(state_, GetPlaneBit(s.cells, s.width, s.height, x, y, 0),
                                                       GetPlaneBit(s.cells, s.width, s.height, x, y, 1));
-            FillSquare((x - v.x0) * state_.zoom, (y - v.y0) * state_.zoom, state_.zoom, ToRgb(color), grid);
+            std::fill(&inner[left], &inner[0] + right, ToRgb(color));
+            if (!grid) continue;
+            std::fill(&edge[left], &edge[0] + right, black);
+            inner[left] = black;
+            if (left + zoom - 1 < width) inner[left + zoom - 1] = black;
         }
+        const int bottom = std::min(top + zoom, height);
+        for (int row = top; row < bottom; ++row) {
+            const bool edgeRow = grid && (row == top || row == top + zoom - 1);
+            std::copy_n((edgeRow ? edge : inner).data(), width, reinterpret_cast<QRgb*>(image_.scanLine(row)));
+        }
+        filled = bottom;
+    }
+    for (int row = filled; row < height; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        std::fill(line, line + width, background);
     }
     update();
 }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
+#include "core/numbers.h"
+#include "support/area_cases.h"
 #include "support/state_fixture.h"
 
 namespace pixador {
@@ -47,6 +50,47 @@ TEST(BlurFilter, SumsDivisorsAndRoundingHalvesToEven)
         c.draw(f.state);
         BlurSprite(f.state);
         EXPECT_EQ(f.Row(c.y)[c.x], c.expected) << c.name;
+    }
+}
+
+// The pixel rule, neighbour by neighbour through GetPixel, into a grid, then SetPixel.
+void PlainBlur(EditorState& s)
+{
+    const int w = s.sprite.width;
+    const int h = s.sprite.height;
+    std::vector<std::vector<int>> grid(w, std::vector<int>(h));
+    for (int x = 0; x < w; ++x) {
+        for (int y = 0; y < h; ++y) {
+            int sum = GetPixel(s, x, y);
+            int count = 0;
+            for (int i = -1; i <= 1; ++i) {
+                for (int j = -1; j <= 1; ++j) {
+                    if ((i || j) && x + i >= 0 && x + i < w && y + j >= 0 && y + j < h) {
+                        ++count;
+                        sum += GetPixel(s, x + i, y + j);
+                    }
+                }
+            }
+            const float value = count ? static_cast<float>(sum) / static_cast<float>(count) : static_cast<float>(sum);
+            grid[x][y] = static_cast<int>(std::min(RoundHalfEven(value), 3.0));
+        }
+    }
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h; ++y) SetPixel(s, x, y, grid[x][y]);
+}
+
+TEST(BlurFilter, MatchesThePixelRuleOverSizesAndActiveAreas)
+{
+    for (const testing::AreaCase& c : testing::AreaCases()) {
+        StateFixture fast(c.width, c.height);
+        StateFixture plain(c.width, c.height);
+        for (StateFixture* f : {&fast, &plain}) {
+            testing::Speckle(*f, 7);
+            f->state.selection = c.selection;
+        }
+        BlurSprite(fast.state);
+        PlainBlur(plain.state);
+        EXPECT_EQ(fast.Levels(), plain.Levels()) << c.Name();
     }
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/noise_dialog.h"
+#include "support/area_cases.h"
 #include "support/state_fixture.h"
 
 namespace pixador {
@@ -37,6 +38,33 @@ TEST(NoiseFilter, DrawsTheShareOfPixelsWithUniformLevels)
         StateFixture again(32, 256);
         AddNoise(again.state, c.percent);
         EXPECT_EQ(again.state.sprite.cells, f.state.sprite.cells) << "the seed comes from the view's clock";
+    }
+}
+
+// The same clock gives the same draws, so inside an active area the sprite ends as a run without
+// one leaves it (later draws overwrite earlier ones), and outside it nothing changes.
+TEST(NoiseFilter, ActiveAreaKeepsTheWholeSpriteDrawsInsideAndNothingOutside)
+{
+    // Pinned: the fixture clock's 256 draws on a white 16 x 16 sprite.
+    StateFixture pinned(16, 16);
+    AddNoise(pinned.state, 100);
+    EXPECT_EQ(pinned.Row(0), (std::vector<int>{0, 0, 0, 0, 0, 0, 1, 1, 2, 1, 0, 0, 0, 1, 2, 0}));
+    EXPECT_EQ(pinned.Row(15), (std::vector<int>{0, 2, 0, 2, 3, 3, 3, 3, 2, 1, 0, 0, 0, 0, 0, 0}));
+
+    for (const testing::AreaCase& c : testing::AreaCases()) {
+        StateFixture limited(c.width, c.height);
+        StateFixture whole(c.width, c.height);
+        testing::Speckle(limited, 2);
+        testing::Speckle(whole, 2);
+        const std::vector<std::vector<int>> before = limited.Levels();
+        limited.state.selection = c.selection;
+        AddNoise(limited.state, 60);
+        AddNoise(whole.state, 60);
+        const std::vector<std::vector<int>> after = whole.Levels();
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                EXPECT_EQ(limited.Row(y)[x], InActiveArea(limited.state, x, y) ? after[y][x] : before[y][x])
+                    << c.Name() << " at " << x << "," << y;
     }
 }
 

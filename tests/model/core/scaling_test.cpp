@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "support/area_cases.h"
 #include "support/state_fixture.h"
 
 namespace pixador {
@@ -69,6 +72,25 @@ TEST(Scaling, HalvingAndDoublingMatchAReferenceOverSizes)
         for (int x = 0; x < 16; ++x)
             for (int y = 0; y < nh; ++y) got.push_back(GetPixel(f.state, x, y));
         EXPECT_EQ(got, expect) << "height " << h;
+    }
+}
+
+// ScaleSprite gives every new pixel SampleBilinear(nx * sx, ny * sy) of the old sprite.
+TEST(Scaling, ScaleMatchesSampleBilinearOverSizesAndActiveAreas)
+{
+    for (const testing::AreaCase& c : testing::AreaCases()) {
+        for (const auto& [nw, nh] : {std::pair{std::max(1, c.width / 2), c.height * 2}, {c.width + 3, std::max(1, c.height - 1)}}) {
+            StateFixture f(c.width, c.height);
+            testing::Speckle(f, 3);
+            f.state.selection = c.selection;
+            const float sx = static_cast<float>(c.width) / static_cast<float>(nw);
+            const float sy = static_cast<float>(c.height) / static_cast<float>(nh);
+            std::vector<std::vector<int>> expect(nh, std::vector<int>(nw));
+            for (int ny = 0; ny < nh; ++ny)
+                for (int nx = 0; nx < nw; ++nx) expect[ny][nx] = SampleBilinear(f.state, nx * sx, ny * sy);
+            ScaleSprite(f.state, nw, nh);
+            EXPECT_EQ(f.Levels(), expect) << c.Name() << " to " << nw << "x" << nh;
+        }
     }
 }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/sprite_menu.h"
+#include "support/area_cases.h"
 #include "support/state_fixture.h"
 
 namespace pixador {
@@ -28,6 +31,37 @@ TEST(ToneFilters, EachLevelMovesOneStepOrToTheNearerOfBlackAndWhite)
         EXPECT_EQ(std::vector<int>(row.begin(), row.begin() + 4), c.result);
         EXPECT_EQ(f.state.undoCount, 1) << "one undo step each, even when nothing changes";
         EXPECT_TRUE(f.state.saved);
+    }
+}
+
+// The row passes against the pixel rule through GetPixel and SetPixel.
+TEST(ToneFilters, MatchThePixelRuleOverSizesAndActiveAreas)
+{
+    const auto plainAdjust = [](EditorState& s, int delta) {
+        for (int x = 0; x < s.sprite.width; ++x)
+            for (int y = 0; y < s.sprite.height; ++y) SetPixel(s, x, y, std::clamp(GetPixel(s, x, y) - delta, 0, 3));
+    };
+    const auto plainForce = [](EditorState& s) {
+        for (int x = 0; x < s.sprite.width; ++x)
+            for (int y = 0; y < s.sprite.height; ++y) SetPixel(s, x, y, DarkBitInArea(s, x, y) ? kBlack : kWhite);
+    };
+    for (const testing::AreaCase& c : testing::AreaCases()) {
+        for (const int filter : {1, -1, 0}) {
+            StateFixture fast(c.width, c.height);
+            StateFixture plain(c.width, c.height);
+            for (StateFixture* f : {&fast, &plain}) {
+                testing::Speckle(*f, 5);
+                f->state.selection = c.selection;
+            }
+            if (filter == 0) {
+                ForceBlackWhite(fast.state);
+                plainForce(plain.state);
+            } else {
+                AdjustLevels(fast.state, filter);
+                plainAdjust(plain.state, filter);
+            }
+            EXPECT_EQ(fast.Levels(), plain.Levels()) << c.Name() << " filter " << filter;
+        }
     }
 }
 

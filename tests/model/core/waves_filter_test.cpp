@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/waves_dialog.h"
+#include "support/area_cases.h"
 #include "support/state_fixture.h"
 
 namespace pixador {
@@ -46,6 +49,46 @@ TEST(WavesFilter, ColumnsAndRowsMoveInPlace)
             }
         }
         EXPECT_EQ(f.state.undoCount, 1);
+    }
+}
+
+// The pixel rule: each column or row moved in place through GetPixel and SetPixel.
+void PlainWaves(EditorState& s, int axis, int waveType, int maxValue, int magnitude)
+{
+    const int w = s.sprite.width;
+    const int h = s.sprite.height;
+    const auto offsetOf = [&](int i, int n) {
+        return static_cast<int>(std::clamp(WaveOffset(i, n, waveType, maxValue, magnitude), -1024.0, 1024.0));
+    };
+    for (int i = 0; i < (axis == 0 ? w : h); ++i) {
+        const int d = axis == 0 ? offsetOf(i, w) : offsetOf(i, h);
+        const int n = axis == 0 ? h : w;
+        // Away from the side the pixels come from.
+        const bool forward = axis == 0 ? d > 0 : d < 0;
+        for (int k = 0; k < n; ++k) {
+            const int j = forward ? k : n - 1 - k;
+            if (axis == 0) SetPixel(s, i, j, GetPixel(s, i, j + d));
+            else SetPixel(s, j, i, GetPixel(s, j - d, i));
+        }
+    }
+}
+
+TEST(WavesFilter, MatchesThePixelRuleOverSizesAndActiveAreas)
+{
+    struct Wave { int axis, type, maxValue, magnitude; };
+    for (const testing::AreaCase& c : testing::AreaCases()) {
+        for (const Wave v : {Wave{0, 0, 360, 3}, Wave{0, 1, 720, -2}, Wave{1, 0, 360, 4}, Wave{1, 1, 250, -5},
+                             Wave{0, 0, 90, 3000}, Wave{1, 1, 90, -3000}}) {
+            StateFixture fast(c.width, c.height);
+            StateFixture plain(c.width, c.height);
+            for (StateFixture* f : {&fast, &plain}) {
+                testing::Speckle(*f, 11);
+                f->state.selection = c.selection;
+            }
+            ApplyWaves(fast.state, v.axis, v.type, v.maxValue, v.magnitude);
+            PlainWaves(plain.state, v.axis, v.type, v.maxValue, v.magnitude);
+            EXPECT_EQ(fast.Levels(), plain.Levels()) << c.Name() << " axis " << v.axis << " magnitude " << v.magnitude;
+        }
     }
 }
 

@@ -9,9 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include "canvas/canvas_layout.h"
+#include "canvas/color_sets.h"
 #include "canvas/ui/preview_form.h"
 #include "core/history.h"
 #include "core/whole_sprite.h"
+#include "core/ui/screen_color.h"
+#include "support/fake_editor_view.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
@@ -120,6 +124,49 @@ TEST(Canvas, CtrlWheelAndZoomKeysStepTheZoomListAndTheWheelScrolls)
         EXPECT_GT(h->value(), left) << "Shift+wheel scrolls sideways";
     }
     EXPECT_EQ(f.state.zoom, 24);
+}
+
+// The whole picture against the painting rule pixel by pixel: the background, and each visible
+// cell a zoom x zoom square in its level's colour with, when the grid shows, a black outline.
+TEST(Canvas, RedrawPaintsEveryCanvasPixelAsTheSquareRuleSays)
+{
+    struct Case { int width, height, zoom; bool grid; QSize window; int scrollX, scrollY; };
+    for (const Case c : {Case{32, 256, 24, true, {1000, 800}, 3, 100}, Case{32, 256, 3, true, {300, 500}, 0, 40},
+                         Case{13, 7, 5, false, {400, 300}, 0, 0}, Case{8, 8, 7, true, {90, 70}, 2, 3},
+                         Case{8, 8, 4, true, {500, 500}, 0, 0}}) {
+        testing::FakeEditorView view;
+        EditorState state(view);
+        ApplyColorSet(state);
+        view.CheckCommand("GridOn", c.grid);
+        DrawForm form(state);
+        form.resize(c.window);
+        state.zoom = static_cast<std::int16_t>(c.zoom);
+        ResizeSprite(state, c.width, c.height);
+        for (int x = 0; x < c.width; ++x)
+            for (int y = 0; y < c.height; ++y) SetPixel(state, x, y, (x * 5 + y * 3 + x * y) % 4);
+        form.Form_Resize();
+        ScrollCanvas(state, c.scrollX, c.scrollY);
+        form.Redraw();
+
+        const QImage picture = form.Picture();
+        const ViewWindow& v = state.viewWindow;
+        const int z = c.zoom;
+        int wrong = 0;
+        for (int py = 0; py < picture.height(); ++py) {
+            for (int px = 0; px < picture.width(); ++px) {
+                const int x = v.x0 + px / z;
+                const int y = v.y0 + py / z;
+                QRgb expect = ToRgb(state.colorSet[0]);
+                if (x < std::min<int>(v.x1, c.width) && y < std::min<int>(v.y1, c.height)) {
+                    const bool outline = px % z == 0 || px % z == z - 1 || py % z == 0 || py % z == z - 1;
+                    expect = GridShown(state) && outline ? qRgb(0, 0, 0) : ToRgb(LevelToColor(state, GetPixel(state, x, y)));
+                }
+                wrong += picture.pixel(px, py) != expect;
+            }
+        }
+        EXPECT_GT(picture.width() * picture.height(), 0);
+        EXPECT_EQ(wrong, 0) << c.width << "x" << c.height << " zoom " << z << " scrolled to " << v.x0 << "," << v.y0;
+    }
 }
 
 }  // namespace
