@@ -48,8 +48,8 @@ TEST(NoiseFilter, ActiveAreaKeepsTheWholeSpriteDrawsInsideAndNothingOutside)
     // Pinned: the fixture clock's 256 draws on a white 16 x 16 sprite.
     StateFixture pinned(16, 16);
     AddNoise(pinned.state, 100);
-    EXPECT_EQ(pinned.Row(0), (std::vector<int>{0, 0, 0, 0, 0, 0, 1, 1, 2, 1, 0, 0, 0, 1, 2, 0}));
-    EXPECT_EQ(pinned.Row(15), (std::vector<int>{0, 2, 0, 2, 3, 3, 3, 3, 2, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(pinned.Row(0), (std::vector<int>{0, 0, 0, 1, 0, 0, 0, 0, 3, 2, 0, 3, 1, 1, 0, 3}));
+    EXPECT_EQ(pinned.Row(15), (std::vector<int>{3, 1, 2, 1, 2, 3, 0, 0, 0, 0, 3, 0, 3, 3, 0, 0}));
 
     for (const testing::AreaCase& c : testing::AreaCases()) {
         StateFixture limited(c.width, c.height);
