@@ -11,6 +11,8 @@
 #include <string_view>
 
 #ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #endif
 
@@ -125,6 +127,12 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
     std::filesystem::create_directory(dir.File("dir.pxd"));
     TempDir::Write(dir.File("skip.c"), "static const unsigned char a[2] = {0x01,0x02};\n"
                                        "unsigned char b[4] = {0x01, 0x02,\n0x03,5};\n");
+    // A full device of our own (the numbers of /dev/full), never the system's entry.
+#ifndef _WIN32
+    const bool fullDevice = ::mknod(dir.File("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+#else
+    const bool fullDevice = false;
+#endif
 
     struct Row {
         const char* args;
@@ -147,9 +155,9 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
         {"export asm --array-only good.pxd", 2, "", "--array-only is for export c"},
         {"export c good.pxd --ini nowhere.ini", 2, "", "nowhere.ini: cannot read the preferences file (no such file)"},
         {"export c good.pxd -o ''", 2, "", "-o needs a value"},
-        {"info good.pxd >/dev/full", 1, "", "standard output: No space left on device"},
-        {"--help >/dev/full", 1, "", "standard output: No space left on device"},
-        {"export c good.pxd -o - >/dev/full", 1, "", "standard output: No space left on device"},
+        {"info good.pxd >full", 1, "", "standard output: No space left on device"},
+        {"--help >full", 1, "", "standard output: No space left on device"},
+        {"export c good.pxd -o - >full", 1, "", "standard output: No space left on device"},
         {"export c good.pxd -o /dev/stdout", 0, "0x33,0xFF,0x55,0xFF", ""},
         {"info dir.pxd", 1, "", "dir.pxd: is a folder"},
         {"export c good.pxd -o nodir/sub/x.c", 1, "", "nodir/sub/x.c: cannot write: No such file or directory"},
@@ -188,6 +196,10 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
         {"sheet {p}/sheet.bmp --tile 16x8 --mask -o b.c", 0, "", "no transparency in the picture"},
     };
     for (const Row& row : rows) {
+        if (!fullDevice && std::string_view(row.args).find(">full") != std::string_view::npos) {
+            std::cout << "skipped without the right to make a device: " << row.args << '\n';
+            continue;
+        }
 #ifdef _WIN32
         if (std::string_view(row.args).find("/dev/") != std::string_view::npos) {
             std::cout << "skipped on Windows, which has no /dev: " << row.args << '\n';
