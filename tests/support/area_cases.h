@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "core/sprite.h"
 #include "support/state_fixture.h"
 
@@ -54,6 +56,24 @@ inline void Speckle(StateFixture& f, unsigned seed, int levels = 4)
         }
     }
     f.state.selection = keep;
+}
+
+// For every case, the pass and its pixel rule run on the same speckled sprite and selection
+// and must leave the same levels.
+template <typename Pass, typename Rule>
+void ExpectPassMatchesRule(unsigned seed, Pass pass, Rule rule, const std::string& what = "")
+{
+    for (const AreaCase& c : AreaCases()) {
+        StateFixture fast(c.width, c.height);
+        StateFixture plain(c.width, c.height);
+        for (StateFixture* f : {&fast, &plain}) {
+            Speckle(*f, seed);
+            f->state.selection = c.selection;
+        }
+        pass(fast.state);
+        rule(plain.state);
+        EXPECT_EQ(fast.Levels(), plain.Levels()) << c.Name() << what;
+    }
 }
 
 }  // namespace pixador::testing

@@ -81,17 +81,7 @@ void PlainBlur(EditorState& s)
 
 TEST(BlurFilter, MatchesThePixelRuleOverSizesAndActiveAreas)
 {
-    for (const testing::AreaCase& c : testing::AreaCases()) {
-        StateFixture fast(c.width, c.height);
-        StateFixture plain(c.width, c.height);
-        for (StateFixture* f : {&fast, &plain}) {
-            testing::Speckle(*f, 7);
-            f->state.selection = c.selection;
-        }
-        BlurSprite(fast.state);
-        PlainBlur(plain.state);
-        EXPECT_EQ(fast.Levels(), plain.Levels()) << c.Name();
-    }
+    testing::ExpectPassMatchesRule(7, BlurSprite, PlainBlur);
 }
 
 }  // namespace

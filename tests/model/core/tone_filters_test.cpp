@@ -45,24 +45,11 @@ TEST(ToneFilters, MatchThePixelRuleOverSizesAndActiveAreas)
         for (int x = 0; x < s.sprite.width; ++x)
             for (int y = 0; y < s.sprite.height; ++y) SetPixel(s, x, y, DarkBitInArea(s, x, y) ? kBlack : kWhite);
     };
-    for (const testing::AreaCase& c : testing::AreaCases()) {
-        for (const int filter : {1, -1, 0}) {
-            StateFixture fast(c.width, c.height);
-            StateFixture plain(c.width, c.height);
-            for (StateFixture* f : {&fast, &plain}) {
-                testing::Speckle(*f, 5);
-                f->state.selection = c.selection;
-            }
-            if (filter == 0) {
-                ForceBlackWhite(fast.state);
-                plainForce(plain.state);
-            } else {
-                AdjustLevels(fast.state, filter);
-                plainAdjust(plain.state, filter);
-            }
-            EXPECT_EQ(fast.Levels(), plain.Levels()) << c.Name() << " filter " << filter;
-        }
-    }
+    for (const int delta : {1, -1})
+        testing::ExpectPassMatchesRule(
+            5, [delta](EditorState& s) { AdjustLevels(s, delta); }, [&](EditorState& s) { plainAdjust(s, delta); },
+            " delta " + std::to_string(delta));
+    testing::ExpectPassMatchesRule(5, ForceBlackWhite, plainForce, " white and black");
 }
 
 }  // namespace
