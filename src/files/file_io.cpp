@@ -117,6 +117,7 @@ struct WriteTarget {
     fs::path path;                   // File: what the links finally name; Stream: as given
     std::optional<fs::perms> mode;   // File: the existing file's permission bits
     int descriptor = -1;
+    bool socket = false;             // Stream: a local socket, connected to rather than opened
     int error = 0;                   // Refused: why
 #ifndef _WIN32
     uid_t owner = 0;
@@ -352,6 +353,7 @@ WriteTarget ExamineTarget(const fs::path& given)
         } else {
             target.kind = WriteTarget::Stream;
             target.path = given;
+            target.socket = S_ISSOCK(st.st_mode);
         }
         return target;
     }
@@ -393,10 +395,10 @@ int WriteAllToStream(int fd, std::string_view bytes)
 
 // A local socket takes a connection, anything else is opened for writing as the shell's
 // redirection opens it (a pipe waits for its reader).
-int OpenStream(const fs::path& path, int& fd)
+int OpenStream(const WriteTarget& target, int& fd)
 {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode)) {
+    const fs::path& path = target.path;
+    if (target.socket) {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         if (path.native().size() >= sizeof address.sun_path) return ENAMETOOLONG;
@@ -417,7 +419,7 @@ int WriteStraightInto(const WriteTarget& target, std::string_view bytes)
 {
     if (target.kind == WriteTarget::Descriptor) return WriteAllToStream(target.descriptor, bytes);
     int fd = -1;
-    if (const int error = OpenStream(target.path, fd)) return error;
+    if (const int error = OpenStream(target, fd)) return error;
     int error = WriteAllToStream(fd, bytes);
     if (::close(fd) != 0 && !error && errno != EINTR) error = errno;
     return error;
