@@ -7,9 +7,9 @@
 
 #include "core/ui/surfaces.h"
 
-class QToolButton;
-
 namespace pixador {
+
+class ColorSwatch;
 
 struct EditorState;
 
@@ -26,9 +26,9 @@ protected:
 
 private:
     EditorState& state_;
-    QWidget* color1_;
-    QWidget* color2_;
-    std::array<QToolButton*, 4> levels_{};
+    ColorSwatch* color1_;
+    ColorSwatch* color2_;
+    std::array<ColorSwatch*, 4> levels_{};
 };
 
 }  // namespace pixador
