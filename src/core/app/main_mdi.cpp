@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QIcon>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -23,6 +22,7 @@
 #include "core/app/about_form.h"
 #include "core/app/canvas_commands.h"
 #include "core/app/menu_bar.h"
+#include "core/app/program_icon.h"
 #include "core/app/qt_editor_view.h"
 #include "core/app/sprite_commands.h"
 #include "core/ui/program_layout.h"
@@ -33,9 +33,6 @@
 #include "core/prompts.h"
 #include "files/ui/bmp_export_form.h"
 #include "files/ui/code_commands.h"
-
-// The icon's resource lives in a static library: the linker keeps it only when it is named.
-static void InitProgramIcon() { Q_INIT_RESOURCE(program_icon); }
 
 namespace pixador {
 
@@ -61,9 +58,7 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
 {
     setObjectName("MainMDI");
     // Every window of the program, the MDI children included, shows the program's own icon.
-    InitProgramIcon();
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) icon.addFile(QString(":/icons/pixador-%1.png").arg(size));
+    const QIcon icon = ProgramIcon();
     QApplication::setWindowIcon(icon);
     setWindowIcon(icon);
     setWindowTitle(kBanner);

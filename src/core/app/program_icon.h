@@ -1,0 +1,10 @@
+#pragma once
+// The program's own icon, in the four sizes it is drawn at.
+
+#include <QIcon>
+
+namespace pixador {
+
+QIcon ProgramIcon();
+
+}  // namespace pixador
