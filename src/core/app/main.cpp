@@ -8,6 +8,7 @@
 #include "core/app/qt_editor_view.h"
 #include "core/app/self_check.h"
 #include "core/editor_state.h"
+#include "core/ui/deferred_icon_style.h"
 #include "core/version.h"
 
 int main(int argc, char** argv)
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pixador");
+    QApplication::setStyle(new pixador::DeferredIconStyle);
 
     pixador::QtEditorView view;
     pixador::EditorState state(view);
