@@ -41,7 +41,6 @@ private:
 ColorTool::ColorTool(EditorState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     setObjectName("ColorTool");
-    setWindowTitle("Color");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);
     auto* current = new QGroupBox(this);

@@ -190,7 +190,6 @@ void DrawArea::mouseReleaseEvent(QMouseEvent* event)
 DrawForm::DrawForm(EditorState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     setObjectName("DrawForm");
-    setWindowTitle("Sprite");
     vScroll_ = new QScrollBar(Qt::Vertical, this);
     vScroll_->setObjectName("DAVScroll");
     hScroll_ = new QScrollBar(Qt::Horizontal, this);

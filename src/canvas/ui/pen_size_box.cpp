@@ -9,7 +9,6 @@ namespace pixador {
 PenSizeBox::PenSizeBox(EditorState& state, QWidget* parent) : QWidget(parent)
 {
     setObjectName("PenSizeBox");
-    setWindowTitle("Pen Size");
     list_ = ListOf(this, "SizeList", SizeListItems());
     list_->setCurrentIndex(kSizeListInitialIndex);
     SizeList_Click(state, kSizeListInitialIndex);

@@ -64,7 +64,6 @@ QIcon ToolIcon(int code)
 ToolBox::ToolBox(EditorState& state, QWidget* parent) : QWidget(parent), state_(state), group_(new QActionGroup(this))
 {
     setObjectName("ToolBox");
-    setWindowTitle("Tools");
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(3, 3, 3, 3);
     grid->setSpacing(1);

@@ -9,7 +9,6 @@ namespace pixador {
 ZoomForm::ZoomForm(EditorState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     setObjectName("zoomform");
-    setWindowTitle("Zoom");
     list_ = ListOf(this, "ZoomFactor", ZoomFactorItems());
     list_->setCurrentIndex(kZoomFactorInitialIndex);
     state.zoom = kZoomFactorInitialIndex + 1;

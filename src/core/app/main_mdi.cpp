@@ -190,7 +190,7 @@ void MainMDI::PlaceWindows(const WindowLayout& l)
     for (const ToolPlace& p : kToolPlaces) {
         QWidget* w = drawing_->Window(p.window);
         if (!w) continue;
-        const QRect r = clear(QRect(inside(l.*(p.left), l.*(p.top)), w->sizeHint().expandedTo(w->size())), false);
+        const QRect r = clear(QRect(inside(l.*(p.left), l.*(p.top)), w->size()), false);
         w->move(r.topLeft());
         placed.push_back(r);
     }
