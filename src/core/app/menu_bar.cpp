@@ -16,7 +16,7 @@ struct MenuRow {
     Row kind;
     const char* name;
     const char* caption;  // UTF-8
-    const char* key;      // QKeySequence text, "" for none
+    const char* key;      // QKeySequence portable text, "" for none
 };
 
 // One menu: rows up to an End row; Submenu rows open a nested list closed by their own End.
@@ -136,21 +136,25 @@ constexpr MenuRow kHelpMenu[] = {
     {Row::End, "", "", ""},
 };
 
-QAction* AddItem(QMenu& menu, const MenuRow& row)
+// Items belong to the main window itself: the many look-ups of items by name then end among its
+// direct children instead of searching every menu and window of the program. Each is made whole
+// before it joins its menu, which would otherwise be told of every property set.
+QAction* AddItem(QMainWindow& main, QMenu& menu, const MenuRow& row)
 {
-    QAction* a = menu.addAction(QString::fromUtf8(row.caption));
+    auto* a = new QAction(QString::fromUtf8(row.caption), &main);
     a->setObjectName(row.name);
-    if (row.key[0] != '\0') a->setShortcut(QKeySequence(QString::fromLatin1(row.key)));
+    if (row.key[0] != '\0') a->setShortcut(QKeySequence::fromString(QString::fromLatin1(row.key), QKeySequence::PortableText));
     if (row.kind == Row::Checked) {
         a->setCheckable(true);
         a->setChecked(true);
     }
     a->setEnabled(false);
+    menu.addAction(a);
     return a;
 }
 
 // Fills menu from rows until the matching End row; returns the position after it.
-const MenuRow* FillMenu(QMenu& menu, const MenuRow* row)
+const MenuRow* FillMenu(QMainWindow& main, QMenu& menu, const MenuRow* row)
 {
     for (; row->kind != Row::End; ++row) {
         switch (row->kind) {
@@ -161,52 +165,52 @@ const MenuRow* FillMenu(QMenu& menu, const MenuRow* row)
             QMenu* sub = menu.addMenu(QString::fromUtf8(row->caption));
             sub->setObjectName(row->name);
             sub->menuAction()->setObjectName(QString::fromLatin1(row->name) + "Action");
-            row = FillMenu(*sub, row + 1);
+            row = FillMenu(main, *sub, row + 1);
             break;
         }
         default:
-            AddItem(menu, *row);
+            AddItem(main, menu, *row);
         }
     }
     return row;
 }
 
-QMenu* AddMenu(QMenuBar& bar, const char* name, const char* caption, const MenuRow* rows)
+QMenu* AddMenu(QMainWindow& main, const char* name, const char* caption, const MenuRow* rows)
 {
-    QMenu* menu = bar.addMenu(QString::fromUtf8(caption));
+    QMenu* menu = main.menuBar()->addMenu(QString::fromUtf8(caption));
     menu->setObjectName(name);
-    FillMenu(*menu, rows);
+    FillMenu(main, *menu, rows);
     return menu;
 }
 
-void AddQuickAccessMenu(QMenuBar& bar)
+void AddQuickAccessMenu(QMainWindow& main)
 {
-    QMenu* menu = bar.addMenu("=");
+    QMenu* menu = main.menuBar()->addMenu("=");
     menu->setObjectName("QuickAccessMenu");
     for (int i = 0; i < 9; ++i) {
-        QAction* a = menu->addAction(QString("&%1").arg(i + 1));
+        auto* a = new QAction(QString("&%1").arg(i + 1), &main);
         a->setObjectName("QA");
         a->setProperty("index", i);
         a->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_F1 + i)));
         a->setEnabled(false);
+        menu->addAction(a);
     }
     menu->addSeparator();
-    AddItem(*menu, {Row::Item, "ClearQABttn", "&Clear", ""});
+    AddItem(main, *menu, {Row::Item, "ClearQABttn", "&Clear", ""});
 }
 
 }  // namespace
 
 void BuildMenuBar(QMainWindow& main)
 {
-    QMenuBar& bar = *main.menuBar();
-    bar.setObjectName("MenuBar");
-    AddQuickAccessMenu(bar);
-    AddMenu(bar, "FileMenu", "&File", kFileMenu);
-    AddMenu(bar, "EditMenu", "&Edit", kEditMenu);
-    AddMenu(bar, "SpriteMenu", "&Sprite", kSpriteMenu);
-    AddMenu(bar, "OptionMenu", "&Options", kOptionMenu);
-    AddMenu(bar, "ViewMenu", "&View", kViewMenu);
-    AddMenu(bar, "HelpMenu", "&Help", kHelpMenu);
+    main.menuBar()->setObjectName("MenuBar");
+    AddQuickAccessMenu(main);
+    AddMenu(main, "FileMenu", "&File", kFileMenu);
+    AddMenu(main, "EditMenu", "&Edit", kEditMenu);
+    AddMenu(main, "SpriteMenu", "&Sprite", kSpriteMenu);
+    AddMenu(main, "OptionMenu", "&Options", kOptionMenu);
+    AddMenu(main, "ViewMenu", "&View", kViewMenu);
+    AddMenu(main, "HelpMenu", "&Help", kHelpMenu);
 }
 
 }  // namespace pixador
