@@ -88,8 +88,13 @@ bool QtEditorView::IsCommandChecked(std::string_view name) const
 void QtEditorView::SetCommandCaption(std::string_view name, int index, const std::string& caption)
 {
     if (!main_) return;
-    // Items of a group share their name and carry their position in the "index" property.
-    for (QAction* a : main_->findChildren<QAction*>(ToQString(name))) {
+    // Items of a group share their name and carry their position in the "index" property. Menu
+    // items are the main window's own children: looked for there first, without walking every
+    // window (the quick-access captions are set this way at start-up).
+    const QString key = ToQString(name);
+    QList<QAction*> group = main_->findChildren<QAction*>(key, Qt::FindDirectChildrenOnly);
+    if (group.isEmpty()) group = main_->findChildren<QAction*>(key);
+    for (QAction* a : group) {
         if (a->property("index").toInt() == index) a->setText(ToQString(caption));
     }
 }
