@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "canvas/ui/preview_form.h"
+#include "core/sprite.h"
+#include "core/ui/screen_color.h"
 #include "core/whole_sprite.h"
 #include "ui/main_window_fixture.h"
 
@@ -16,6 +18,13 @@ namespace pixador {
 namespace {
 
 using testing::MainWindowFixture;
+
+// A colour swatch shows its colour inside a one-pixel black frame.
+QString Swatch(QWidget* swatch)
+{
+    const QImage image = swatch->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2).name() + " in " + image.pixelColor(0, 0).name();
+}
 
 QMdiSubWindow* SubWindowTitled(const MainWindowFixture& f, const QString& title)
 {
@@ -57,6 +66,19 @@ TEST(ToolWindows, ButtonsListsAndSwatchesDriveTheEditorState)
     pens->setCurrentIndex(pens->count() - 1);
     emit pens->activated(pens->count() - 1);
     EXPECT_EQ(f.state.penSize, 15);
+
+    // The level swatches follow the colour set; a click on one picks a mouse colour.
+    const QList<QWidget*> levels = f.window->findChild<QWidget*>("ColorTool")->findChildren<QWidget*>("ColorBttn");
+    ASSERT_EQ(levels.size(), 4);
+    for (const bool lcd : {false, true}) {
+        f.state.lcdColors = lcd;
+        RedrawCanvas(f.state);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(Swatch(levels[i]), ToQColor(LevelToColor(f.state, i)).name() + " in #000000");
+    }
+    QTest::mouseClick(levels[2], Qt::LeftButton);
+    QTest::mouseClick(levels[1], Qt::RightButton);
+    EXPECT_EQ(Swatch(f.window->findChild<QWidget*>("Color1")), ToQColor(LevelToColor(f.state, 2)).name() + " in #000000");
+    EXPECT_EQ(Swatch(f.window->findChild<QWidget*>("Color2")), ToQColor(LevelToColor(f.state, 1)).name() + " in #000000");
 }
 
 TEST(ToolWindows, ViewMenuShowsAndHidesEachToolWindow)
