@@ -84,7 +84,9 @@ protected:
         const std::string command = "cd /d \"" + dir.str() + "\" && set \"" + env + "\" && \"" +
                                     JoinPath(ExecutableDir(), "pxdtool.exe") + "\" " + args + " >\"" +
                                     dir.File(".out") + "\" 2>\"" + dir.File(".err") + "\"";
-        r.status = std::system(command.c_str());
+        // -1: the command processor itself did not start, which Wine under load now and then
+        // reports; that is no answer from pxdtool, so it is asked again.
+        for (int tries = 0; tries < 3 && (r.status = std::system(command.c_str())) == -1; ++tries) {}
         r.err = testing::AsLf(TempDir::Read(dir.File(".err")));
 #else
         const std::string command = "cd " + dir.str() + " && >" + dir.File(".out") + " 2>" + dir.File(".err") + " " +
