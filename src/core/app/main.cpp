@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/app/font_warm_up.h"
 #include "core/app/main_mdi.h"
 #include "core/app/program_dir.h"
 #include "core/app/qt_editor_view.h"
@@ -21,12 +22,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pixador");
     QApplication::setStyle(new pixador::DeferredIconStyle);
+    pixador::FontWarmUp fonts;
 
     pixador::QtEditorView view;
     pixador::EditorState state(view);
     state.programDir = pixador::ChooseProgramDir();
 
-    pixador::MainMDI window(state, view);
+    pixador::MainMDI window(state, view, [&fonts] { fonts.Wait(); });
 
     // The command line is one path, possibly with blanks and surrounding quotes.
     QStringList args = QApplication::arguments();

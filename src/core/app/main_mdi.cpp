@@ -54,7 +54,7 @@ constexpr ToolPlace kToolPlaces[] = {
 
 }  // namespace
 
-MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMainWindow(parent), state_(state)
+MainMDI::MainMDI(EditorState& state, QtEditorView& view, const std::function<void()>& awaitFonts) : state_(state)
 {
     setObjectName("MainMDI");
     // Every window of the program, the MDI children included, shows the program's own icon.
@@ -70,6 +70,7 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, QWidget* parent) : QMai
     area_->setObjectName("MDIArea");
     area_->setBackground(QColor(0x80, 0x80, 0x80));
     setCentralWidget(area_);
+    if (awaitFonts) awaitFonts();
     statusBar()->setObjectName("StatusBar");
     auto* status = new QLabel("Ready", statusBar());
     status->setObjectName("StatusText");

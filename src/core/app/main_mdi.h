@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,7 +23,8 @@ class DrawingCommands;
 class MainMDI : public QMainWindow, private StartupWindows {
     Q_OBJECT
 public:
-    MainMDI(EditorState& state, QtEditorView& view, QWidget* parent = nullptr);
+    // awaitFonts, when given, is called before the first widget measures text.
+    MainMDI(EditorState& state, QtEditorView& view, const std::function<void()>& awaitFonts = {});
     ~MainMDI() override;
 
     // Start-up: INI files, the first sprite, the command-line file, window positions.
