@@ -21,7 +21,8 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pixador");
-    QApplication::setStyle(new pixador::DeferredIconStyle);
+    // In front of the style Qt chose (the platform's, or one named by -style or QT_STYLE_OVERRIDE).
+    QApplication::setStyle(new pixador::DeferredIconStyle(QApplication::style()->name()));
     pixador::FontWarmUp fonts;
 
     pixador::QtEditorView view;

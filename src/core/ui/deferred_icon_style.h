@@ -9,6 +9,7 @@ namespace pixador {
 
 class DeferredIconStyle : public QProxyStyle {
 public:
+    using QProxyStyle::QProxyStyle;
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
