@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/qt_editor_view.h"
+#include "ui/activation.h"
 #include "support/prompt_script.h"
 
 namespace pixador::testing {
@@ -19,7 +20,7 @@ public:
     {
         ownerShownAtLastMessage = owner && owner->isVisible();
         // Like a real modal box: the owner is no longer the active window when it closes.
-        if (takesActivation) QApplication::setActiveWindow(nullptr);
+        if (takesActivation) LeaveNoWindowActive();
         return Answer(request);
     }
     bool takesActivation = false;

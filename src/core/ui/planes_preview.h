@@ -11,6 +11,8 @@ struct EditorState;
 class PlaneBuffer;
 
 class PlanesPreview : public QWidget {
+    Q_OBJECT
+
 public:
     explicit PlanesPreview(QWidget* parent = nullptr);
     // Takes the buffer's size and paints every pixel.

@@ -18,6 +18,7 @@
 #include "compose/gray_mapping.h"
 #include "compose/map_export.h"
 #include "support/outside_pictures.h"
+#include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
@@ -88,7 +89,7 @@ TEST(BitmapImportWindow, CapturesAnOutsideBitmapWithBrightnessAndOk)
     EXPECT_EQ(brightBox->text(), QString("-20"));
 
     // Enter presses Ok: the sprite is the capture, its size and four levels.
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     hBox->setFocus();
     QTest::keyClick(hBox, Qt::Key_Return);
     Settle();
@@ -147,7 +148,7 @@ TEST(BitmapImportWindow, PngOfAnyKindAndTheMapToolExport)
     EXPECT_EQ(written, MapExportText(d->capture().image(), 2, 3, 8, 5, 0));
 
     // Escape cancels: the sprite stays as it was.
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     Child<QLineEdit>(d, "HBox")->setFocus();
     QTest::keyClick(Child<QLineEdit>(d, "HBox"), Qt::Key_Escape);
     Settle();

@@ -12,6 +12,7 @@
 #include "core/ui/planes_preview.h"
 #include "core/history.h"
 #include "core/whole_sprite.h"
+#include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
@@ -57,7 +58,7 @@ QRadioButton* Mode(QWidget* form, int index)
 
 void PressKey(MainWindowFixture& f, QWidget* target, Qt::Key key)
 {
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     target->setFocus();
     QTest::keyClick(target, key);
     Settle();
@@ -87,7 +88,7 @@ TEST(ComposeWindow, MaskPanelPreviewsLoadsATypedFileAndAppliesOnEnter)
 
     // A typed path is loaded when the focus moves on.
     auto* box = form->findChild<QLineEdit*>("MaskFile");
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     box->setFocus();
     QTest::keyClicks(box, QString::fromStdString(mask));
     form->findChild<QPushButton*>("BrowseMaskBttn")->setFocus();

@@ -12,6 +12,7 @@
 
 #include "core/history.h"
 #include "core/whole_sprite.h"
+#include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
@@ -53,7 +54,7 @@ TEST(PlugInFormWindow, PicksASamplePlugInSetsAParameterAppliesWithEnterAndUndoes
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
     QTest::mouseClick(tab, Qt::LeftButton, {}, tab->tabRect(1).center());
     EXPECT_EQ(value->text(), "1");
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     value->setFocus();
     value->selectAll();
     QTest::keyClicks(value, "2");
@@ -72,7 +73,7 @@ TEST(PlugInFormWindow, PicksASamplePlugInSetsAParameterAppliesWithEnterAndUndoes
     f.Trigger("PlugInsMenu");
     form = f.window->findChild<PlugInForm*>("PlugInForm");
     ASSERT_NE(form, nullptr);
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     form->findChild<QListWidget*>("PlugInList")->setFocus();
     QTest::keyClick(form->findChild<QListWidget*>("PlugInList"), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
@@ -51,7 +52,7 @@ TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeCancels)
             h->setText("12");
             target = h;
         }
-        QApplication::setActiveWindow(f.window.get());
+        testing::Activate(f.window.get());
         target->setFocus();
         QTest::keyClick(target, row.key);
         Settle();

@@ -10,6 +10,7 @@
 #include "core/shift_dialog.h"
 #include "core/waves_dialog.h"
 #include "core/whole_sprite.h"
+#include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
@@ -84,7 +85,7 @@ TEST(SpriteDialogs, ShiftFormResetsTooLargeAmountsAndShiftsOnEnter)
 
     Type(x, "3");
     Type(y, "-2.5");  // rounds to -2
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     y->setFocus();
     QTest::keyClick(y, Qt::Key_Return);
     Settle();
@@ -95,7 +96,7 @@ TEST(SpriteDialogs, ShiftFormResetsTooLargeAmountsAndShiftsOnEnter)
 
     d = Open(f, "CustomShift", "ShiftForm");
     Type(d->findChild<QLineEdit*>("XShift"), "16");
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     QTest::keyClick(d->findChild<QLineEdit*>("XShift"), Qt::Key_Escape);
     Settle();
     EXPECT_TRUE(Closed(f, "ShiftForm"));

@@ -21,6 +21,7 @@
 #include "core/ui/twips.h"
 #include "core/whole_sprite.h"
 #include "support/outside_pictures.h"
+#include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
@@ -244,7 +245,7 @@ TEST(WindowFrames, EveryDialogOpensAtTheTopLeftWithTheFocusInItsFirstInput)
         SCOPED_TRACE(row.dialog);
         QPoint first;
         for (int time = 0; time < 2; ++time) {
-            QApplication::setActiveWindow(f.window.get());
+            testing::Activate(f.window.get());
             const std::string path = row.file(f.dir);
             if (!path.empty()) f.prompter.openPaths = {path};
             f.Trigger(row.action);

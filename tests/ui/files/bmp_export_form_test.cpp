@@ -11,6 +11,7 @@
 #include "core/sprite.h"
 #include "core/whole_sprite.h"
 #include "support/outside_pictures.h"
+#include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
@@ -127,7 +128,7 @@ TEST(BitmapExportWindow, CancelledBrowseRestoresTheDefaultAndEscapeCancels)
     d->findChild<QPushButton*>("BrowseBttn")->click();
     EXPECT_EQ(box->text(), QString("./screenshot.bmp"));
 
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Escape);
     Settle();

@@ -26,6 +26,7 @@
 #include "files/ui/code_form.h"
 #include "files/ui/import_c.h"
 #include "model/files/host_c_compiler.h"
+#include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 #include "ui/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -270,7 +271,7 @@ TEST(CodeCommandsWindow, MenuKeysKeepActingOnTheSpriteAfterGenerate)
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.focusBefore) + (row.asked ? " asked" : "") + " Ctrl+" + char(row.key));
         testing::MainWindowFixture f;
-        QApplication::setActiveWindow(f.window.get());
+        testing::Activate(f.window.get());
         if (*row.focusBefore) f.window->findChild<QWidget*>(row.focusBefore)->setFocus();
         else f.window->setFocus();
         SetPixel(f.state, 0, 0, row.asked ? kBlack : kDarkGray);  // black and white asks
@@ -289,7 +290,7 @@ TEST(CodeCommandsWindow, MenuKeysKeepActingOnTheSpriteAfterGenerate)
 
     // In the code box, Ctrl+A and Ctrl+C select and copy the text and leave the sprite alone.
     testing::MainWindowFixture f;
-    QApplication::setActiveWindow(f.window.get());
+    testing::Activate(f.window.get());
     f.Trigger("Generate");
     auto* box = f.window->findChild<QPlainTextEdit*>("CodeBox");
     ASSERT_NE(box, nullptr);
