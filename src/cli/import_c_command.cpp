@@ -56,7 +56,10 @@ void ListArrays(std::ostream& out, const std::vector<FoundArray>& arrays)
 std::string Joined(const std::vector<int>& numbers)
 {
     std::string text;
-    for (const int n : numbers) text += (text.empty() ? "" : " ") + std::to_string(n);
+    for (const int n : numbers) {
+        if (!text.empty()) text += ' ';
+        text += std::to_string(n);
+    }
     return text;
 }
 

@@ -112,9 +112,9 @@ TEST(BmpReader, HostileAndOddFilesStayInsideAndReadWhatIsThere)
         return f;
     };
     const Row rows[] = {
-        {"bottom-up rows", {}, twoRows, BitmapOutcome::Read, 8, 2, highRow, lowRow},
+        {"bottom-up rows", Fields{}, twoRows, BitmapOutcome::Read, 8, 2, highRow, lowRow},
         {"top-down rows", with([](Fields& f) { f.height = -2; }), twoRows, BitmapOutcome::Read, 8, 2, lowRow, highRow},
-        {"file ends inside a row", {}, twoRows.substr(0, 11), BitmapOutcome::Read, 8, 2, {17, 18, 19, 0, 0, 0, 0, 0}, lowRow},
+        {"file ends inside a row", Fields{}, twoRows.substr(0, 11), BitmapOutcome::Read, 8, 2, {17, 18, 19, 0, 0, 0, 0, 0}, lowRow},
         {"data offset past the file", with([](Fields& f) { f.offset = 0xFFFFFFF0; }), twoRows, BitmapOutcome::Read, 8, 2, zeros, zeros},
         {"height -2^31", with([](Fields& f) { f.height = INT_MIN; }), twoRows, BitmapOutcome::Read, 8, 400, lowRow, highRow},
         {"height 2^31-1", with([](Fields& f) { f.height = kHuge; }), twoRows, BitmapOutcome::Read, 8, 400, zeros, zeros},
