@@ -7,8 +7,6 @@
 #include <windows.h>
 #endif
 
-#include "core/text_helpers.h"
-
 namespace pixador {
 
 namespace fs = std::filesystem;
@@ -57,8 +55,8 @@ std::string ExecutableDir()
 
 std::string UserSettingsDir()
 {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return JoinPath(xdg, "Pixador");
-    if (const char* home = std::getenv("HOME"); home && *home) return JoinPath(JoinPath(home, ".config"), "Pixador");
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return Utf8(fs::path(xdg) / "Pixador");
+    if (const char* home = std::getenv("HOME"); home && *home) return Utf8(fs::path(home) / ".config" / "Pixador");
     return {};
 }
 
