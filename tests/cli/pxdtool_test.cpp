@@ -10,7 +10,9 @@
 #include <memory>
 #include <string_view>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -43,6 +45,74 @@ struct RunResult {
     std::string out;
     std::string err;
 };
+
+#ifdef _WIN32
+std::wstring Wide(const std::string& text)
+{
+    std::wstring out(text.size(), L'\0');
+    out.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), static_cast<int>(out.size()))));
+    return out;
+}
+
+// One argument quoted as the C runtime splits a command line: backslashes count only before a quote.
+std::wstring Quoted(const std::wstring& arg)
+{
+    std::wstring out = L"\"";
+    std::size_t slashes = 0;
+    for (const wchar_t c : arg) {
+        if (c == L'\\') {
+            ++slashes;
+            continue;
+        }
+        out.append(c == L'"' ? 2 * slashes + 1 : slashes, L'\\');
+        slashes = 0;
+        out += c;
+    }
+    out.append(2 * slashes, L'\\');
+    return out + L"\"";
+}
+
+HANDLE Inheritable(const std::string& path)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+}
+
+// Starts the program itself, not through cmd.exe, which Wine under load now and then fails to
+// start. args are split at spaces; '' is an empty argument.
+int RunDirectly(const std::string& program, const std::string& args, const std::string& folder,
+                const std::string& out, const std::string& err)
+{
+    std::wstring line = Quoted(Wide(program));
+    std::size_t at = 0;
+    while ((at = args.find_first_not_of(' ', at)) != std::string::npos) {
+        std::size_t end = args.find(' ', at);
+        if (end == std::string::npos) end = args.size();
+        const std::string word = args.substr(at, end - at);
+        line += L" " + Quoted(Wide(word == "''" ? "" : word));
+        at = end;
+    }
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    start.dwFlags = STARTF_USESTDHANDLES;
+    start.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    start.hStdOutput = Inheritable(out);
+    start.hStdError = Inheritable(err);
+    PROCESS_INFORMATION process{};
+    DWORD status = static_cast<DWORD>(-1);
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, Wide(folder).c_str(), &start,
+                       &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &status);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(start.hStdOutput);
+    CloseHandle(start.hStdError);
+    return static_cast<int>(status);
+}
+#endif
 
 // Levels of a sprite, row by row.
 using Levels = std::vector<std::vector<int>>;
@@ -79,14 +149,12 @@ protected:
         for (std::size_t at; (at = args.find("{p}")) != std::string::npos;) args.replace(at, 3, picturesDir_);
         RunResult r;
 #ifdef _WIN32
-        // cmd.exe quotes with double quotes only; its messages end lines with CR LF.
-        for (std::size_t at; (at = args.find("''")) != std::string::npos;) args.replace(at, 2, "\"\"");
-        const std::string command = "cd /d \"" + dir.str() + "\" && set \"" + env + "\" && \"" +
-                                    JoinPath(ExecutableDir(), "pxdtool.exe") + "\" " + args + " >\"" +
-                                    dir.File(".out") + "\" 2>\"" + dir.File(".err") + "\"";
-        // -1: the command processor itself did not start, which Wine under load now and then
-        // reports; that is no answer from pxdtool, so it is asked again.
-        for (int tries = 0; tries < 3 && (r.status = std::system(command.c_str())) == -1; ++tries) {}
+        // An empty value unsets, as it does for the program.
+        const std::size_t equals = env.find('=');
+        const std::string value = env.substr(equals + 1);
+        SetEnvironmentVariableA(env.substr(0, equals).c_str(), value.empty() ? nullptr : value.c_str());
+        r.status = RunDirectly(JoinPath(ExecutableDir(), "pxdtool.exe"), args, dir.str(), dir.File(".out"),
+                               dir.File(".err"));
         r.err = testing::AsLf(TempDir::Read(dir.File(".err")));
 #else
         const std::string command = "cd " + dir.str() + " && >" + dir.File(".out") + " 2>" + dir.File(".err") + " " +
