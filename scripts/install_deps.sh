@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth xclip imagemagick libpng-dev libfontconfig-dev python3-pil pkg-config libxcb1-dev
-          scdoc dpkg-dev lintian appstream desktop-file-utils man-db "$@")
+          scdoc dpkg-dev lintian appstream desktop-file-utils man-db qt6-wayland weston "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -67,7 +67,7 @@ for page in Pixador pxdtool; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man warns about $page(1): $warnings"
 done
-pxdtool_page=$(zcat "$prefix/share/man/man1/pxdtool.1.gz" | groff -man -Tascii -rHY=0 -rLL=250n 2>/dev/null | col -b)
+pxdtool_page=$(zcat "$prefix/share/man/man1/pxdtool.1.gz" | groff -man -Tascii -P-c -rHY=0 -rLL=250n 2>/dev/null | col -b)
 commands=$("$prefix/bin/pxdtool" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\) .*/\1/p')
 [ -n "$commands" ] || fail "pxdtool --help lists no commands"
 for command in "" $commands; do
@@ -105,3 +105,29 @@ done
 stray=$(find "$prefix" -name '*.ini')
 [ -z "$stray" ] || fail "INI files written into the installed tree: $stray"
 echo "installed program runs from $prefix"
+
+# Native on a Wayland desktop: the same check on a headless compositor.
+wayland_runtime="$work/wayland"
+mkdir -m 700 "$wayland_runtime"
+socket=pixador-$$
+weston_log="$work/weston.log"
+for backend in headless headless-backend.so; do
+    XDG_RUNTIME_DIR=$wayland_runtime weston --backend=$backend --socket=$socket --idle-time=0 >"$weston_log" 2>&1 &
+    weston_pid=$!
+    for _ in $(seq 100); do
+        [ -S "$wayland_runtime/$socket" ] || ! kill -0 $weston_pid 2>/dev/null && break
+        sleep 0.1
+    done
+    [ -S "$wayland_runtime/$socket" ] && break
+    wait $weston_pid 2>/dev/null || true
+done
+[ -S "$wayland_runtime/$socket" ] || { cat "$weston_log" >&2; fail "weston did not start headless"; }
+trap 'kill $weston_pid 2>/dev/null; rm -rf "$work"' EXIT
+out=$(XDG_RUNTIME_DIR=$wayland_runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland \
+      timeout 60 "$prefix/bin/Pixador" --self-check 2>"$work/stderr") || {
+    cat "$work/stderr" >&2
+    fail "the installed Pixador failed its self-check on Wayland: $out"
+}
+[ "$(grep -c '^plug-in: ' <<<"$out")" -eq 4 ] || fail "on Wayland the installed Pixador does not list its plug-ins"
+kill $weston_pid
+echo "installed program runs on Wayland"
