@@ -18,10 +18,11 @@ esac
 
 ./scripts/install_deps.sh clang-14 libclang-rt-14-dev
 
-if [ ! -f build-fuzz/build.ninja ]; then
+if [ ! -f build-fuzz/build.ninja ] || [ -n "${PIXADOR_WERROR:-}" ]; then
     CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
-        -DPIXADOR_BUILD_FUZZ=ON -DPIXADOR_BUILD_TESTS=OFF -DPIXADOR_BUILD_BENCH=OFF >/dev/null
+        -DPIXADOR_BUILD_FUZZ=ON -DPIXADOR_BUILD_TESTS=OFF -DPIXADOR_BUILD_BENCH=OFF \
+        ${PIXADOR_WERROR:+-DPIXADOR_WERROR=$PIXADOR_WERROR} >/dev/null
 fi
 cmake --build build-fuzz --target fuzz_targets --parallel "$(nproc)"
 
