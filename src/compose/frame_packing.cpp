@@ -63,7 +63,12 @@ PackedFrames PackFrames(const FrameSet& set, const PackOptions& options)
 
     for (std::size_t f = 0; f < set.frames.size(); ++f) {
         const PlaneBuffer& frame = set.frames[f];
-        const auto row = [&](int plane, int y) { return PlaneRowBits(frame, plane, y) << (bits - w); };
+        // The routines OR the sprite after the mask: a pixel the mask leaves transparent is
+        // written white, so what is drawn is what the mask shows.
+        const auto row = [&](int plane, int y) {
+            const std::uint32_t shown = masked ? MaskItem(set.masks[f][y], w, bits, MaskBits::Opaque) : ~0u;
+            return (PlaneRowBits(frame, plane, y) << (bits - w)) & shown;
+        };
         const auto maskItem = [&](int y) {
             return MaskItem(masked ? set.masks[f][y] : 0, w, bits, options.maskBits);
         };

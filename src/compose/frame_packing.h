@@ -42,7 +42,8 @@ struct PackedFrames {
 };
 
 // The set packed; InterlacedMask needs masks. Rows wider than the frames are padded on the
-// right, blank in the planes and transparent in the mask.
+// right, blank in the planes and transparent in the mask. Pixels a mask leaves transparent are
+// written white.
 PackedFrames PackFrames(const FrameSet& set, const PackOptions& options);
 
 }  // namespace pixador

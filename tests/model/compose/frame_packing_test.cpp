@@ -90,10 +90,10 @@ TEST(FramePacking, EveryLayoutDecodesToTheFramesAndTheirMasks)
                         for (int x = 0; x < p.elementBits; ++x) {
                             // Mirrored frames read their source from the right.
                             const int sx = f < count ? x : width - 1 - x;
-                            const Pixel expected =
-                                x >= width ? Pixel{0, 0, 0}
-                                           : Pixel{frame.at(0, sx, y), frame.at(1, sx, y),
-                                                   Bit(given.masks[f % count][y], width, sx)};
+                            // A pixel the mask leaves transparent is white.
+                            const int shown = x < width ? Bit(given.masks[f % count][y], width, sx) : 0;
+                            const Pixel expected = shown ? Pixel{frame.at(0, sx, y), frame.at(1, sx, y), 1}
+                                                         : Pixel{0, 0, 0};
                             ASSERT_EQ(Decode(p, f, x, y), expected) << where << " frame " << f << " " << x << "," << y;
                         }
                     }
