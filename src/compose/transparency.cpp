@@ -1,5 +1,7 @@
 #include "compose/transparency.h"
 
+#include "compose/sprite_sheet.h"
+
 namespace pixador {
 
 namespace {
@@ -28,34 +30,40 @@ MaskRows OutlineMask(const PlaneBuffer& s)
 {
     const int w = s.width();
     const int h = s.height();
-    std::vector<std::uint8_t> outside(static_cast<std::size_t>(w) * h);
+    const std::uint32_t all = w >= 32 ? ~0u : (1u << w) - 1;
+    const std::uint32_t sides = (1u << (w - 1)) | 1u;
+    // Rows of bits, a whole row at a time: white pixels, and those reached from the edge.
+    MaskRows white(static_cast<std::size_t>(h));
+    MaskRows outside(static_cast<std::size_t>(h));
     std::vector<int> pending;
-    pending.reserve(static_cast<std::size_t>(2 * (w + h)));
-    const auto reach = [&](int x, int y) {
-        const std::size_t i = static_cast<std::size_t>(y) * w + x;
-        if (outside[i] || !IsWhite(s, x, y)) return;
-        outside[i] = 1;
-        pending.push_back(static_cast<int>(i));
-    };
-    for (int x = 0; x < w; ++x) {
-        reach(x, 0);
-        reach(x, h - 1);
-    }
+    pending.reserve(static_cast<std::size_t>(h));
     for (int y = 0; y < h; ++y) {
-        reach(0, y);
-        reach(w - 1, y);
+        white[y] = ~(PlaneRowBits(s, 0, y) | PlaneRowBits(s, 1, y)) & all;
+        outside[y] = white[y] & (y == 0 || y == h - 1 ? all : sides);
+        pending.push_back(y);
     }
+    // Through white pixels to the left and the right.
+    const auto spread = [](std::uint32_t reached, std::uint32_t open) {
+        for (std::uint32_t before = 0; before != reached;) {
+            before = reached;
+            reached = (reached | (reached << 1) | (reached >> 1)) & open;
+        }
+        return reached;
+    };
     while (!pending.empty()) {
-        const int i = pending.back();
+        const int y = pending.back();
         pending.pop_back();
-        const int x = i % w;
-        const int y = i / w;
-        if (x > 0) reach(x - 1, y);
-        if (x + 1 < w) reach(x + 1, y);
-        if (y > 0) reach(x, y - 1);
-        if (y + 1 < h) reach(x, y + 1);
+        outside[y] = spread(outside[y], white[y]);
+        for (const int n : {y - 1, y + 1}) {
+            if (n < 0 || n >= h) continue;
+            const std::uint32_t grown = outside[n] | (outside[y] & white[n]);
+            if (grown == outside[n]) continue;
+            outside[n] = grown;
+            pending.push_back(n);
+        }
     }
-    return RowsWhere(s, [&](int x, int y) { return outside[static_cast<std::size_t>(y) * w + x] == 0; });
+    for (std::uint32_t& row : outside) row = ~row & all;
+    return outside;
 }
 
 MaskRows WhiteMask(const PlaneBuffer& s)
