@@ -18,7 +18,8 @@ namespace pixador::cli {
 const char* const kPackHelp =
     "usage: pxdtool pack FRAME.pxd... -o OUT.c|OUT.asm [--name NAME]\n"
     "                    [--layout planes|interlaced|interlaced-mask]\n"
-    "                    [--mask outline|white|file:SUFFIX] [--mask-bits transparent|opaque]\n"
+    "                    [--mask outline|white|file:SUFFIX]\n"
+    "                    [--mask-bits transparent|opaque]\n"
     "                    [--mirror] [--bw] [--ini PATH] [--sample PROG.c]\n"
     "\n"
     "Packs sprite files of one size, in the order given, as the frames of one array\n"
