@@ -9,6 +9,7 @@
 #include "cli/export_command.h"
 #include "cli/import_c_command.h"
 #include "cli/info_command.h"
+#include "cli/pack_command.h"
 #include "cli/session.h"
 #include "cli/sheet_command.h"
 #include "cli/shell_view.h"
@@ -32,6 +33,7 @@ const Command kCommands[] = {
     {"convert", RunConvert, &kConvertHelp},
     {"import-c", RunImportC, &kImportCHelp},
     {"sheet", RunSheet, &kSheetHelp},
+    {"pack", RunPack, &kPackHelp},
 };
 
 const char* const kProgramHelp =
@@ -46,6 +48,7 @@ const char* const kProgramHelp =
     "  convert IN OUT                           .pxd <-> .bmp/.png, and to .c\n"
     "  import-c FILE.c [--array NAME] -o OUT    sprites back from C arrays\n"
     "  sheet IMAGE --tile WxH -o OUT.c          a tile set in one C array\n"
+    "  pack FRAME.pxd... -o OUT.c|OUT.asm       game-ready frames, masks, layouts\n"
     "  --version                                the program's version\n"
     "\n"
     "'pxdtool COMMAND --help' tells more. Errors go to standard error as\n"

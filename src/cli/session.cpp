@@ -99,10 +99,7 @@ bool Session::SetOutput(const std::optional<std::string>& out, std::size_t input
 std::string Session::OutputFor(const std::string& input, std::string_view extension) const
 {
     const std::string name = StemOf(input) + std::string(extension);
-    if (!out_) {
-        const std::size_t slash = input.find_last_of(kPathSeparators);
-        return slash == std::string::npos ? name : input.substr(0, slash + 1) + name;
-    }
+    if (!out_) return PathBeside(input, name);
     if (*out_ == "-") return "-";
     return outIsFolder_ ? JoinPath(*out_, name) : *out_;
 }
@@ -150,6 +147,12 @@ std::string UnreadableText(const std::string& path)
     const int error = errno;
     ::close(fd);
     return n < 0 ? "cannot read: " + std::generic_category().message(error) : "cannot read the file";
+}
+
+std::string PathBeside(const std::string& file, const std::string& name)
+{
+    const std::size_t slash = file.find_last_of(kPathSeparators);
+    return slash == std::string::npos ? name : file.substr(0, slash + 1) + name;
 }
 
 std::string StemOf(const std::string& path)

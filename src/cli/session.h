@@ -61,6 +61,8 @@ private:
 // system's reason.
 std::string UnreadableText(const std::string& path);
 
+// A file called name in the folder of file.
+std::string PathBeside(const std::string& file, const std::string& name);
 // Text of a path's name without its last extension.
 std::string StemOf(const std::string& path);
 // The last extension, lower-cased, with its dot (".png"); "" when there is none.

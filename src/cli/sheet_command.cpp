@@ -4,6 +4,7 @@
 
 #include "cli/args.h"
 #include "cli/image_input.h"
+#include "cli/mask_bits_option.h"
 #include "cli/session.h"
 #include "cli/sprite_input.h"
 #include "compose/sprite_sheet.h"
@@ -11,8 +12,8 @@
 namespace pixador::cli {
 
 const char* const kSheetHelp =
-    "usage: pxdtool sheet IMAGE --tile WxH [--mask] [--keep-empty]\n"
-    "                     [--brightness B] [--ini PATH] -o OUT.c\n"
+    "usage: pxdtool sheet IMAGE --tile WxH [--mask [--mask-bits opaque|transparent]]\n"
+    "                     [--keep-empty] [--brightness B] [--ini PATH] -o OUT.c\n"
     "\n"
     "Cuts a sprite sheet (.png, or .bmp of 256 colours) into tiles of W x H pixels,\n"
     "left to right, top to bottom, and writes them as one C array of gray sprites\n"
@@ -34,7 +35,9 @@ const char* const kSheetHelp =
     "                  empty, an opaque white tile is kept)\n"
     "  --mask          also an array NAME_mask: each tile's rows, a 1 bit where the\n"
     "                  pixel is opaque. A picture without transparency gives an\n"
-    "                  all-opaque mask and a note.\n"
+    "                  all-opaque mask and a note.\n"    "  --mask-bits B   opaque (the default): a 1 bit where the pixel is opaque;\n"
+    "                  transparent: a 1 bit where the background shows, the AND\n"
+    "                  mask the drawing routines take\n"
     "  --brightness B  -100 to 100, as the capture dialog's brightness bar\n"
     "  --ini PATH      the preferences file, as for export\n"
     "  -o OUT.c        the file to write; - for standard output\n";
@@ -58,7 +61,7 @@ int RunSheet(const std::vector<std::string>& words)
     const std::optional<ParsedArgs> args = ParseArgs(
         words,
         {{"-o", true}, {"--tile", true}, {"--mask", false}, {"--keep-empty", false}, {"--brightness", true},
-         {"--ini", true}},
+         {"--ini", true}, {"--mask-bits", true}},
         error);
     if (!args) return Usage(error);
     if (args->Has("--help")) {
@@ -80,6 +83,10 @@ int RunSheet(const std::vector<std::string>& words)
         if (!n || *n < -100 || *n > 100) return Usage("--brightness is a whole number from -100 to 100");
         brightness = *n;
     }
+
+    const std::optional<MaskBits> maskBits = MaskBitsOption(*args, MaskBits::Opaque, error);
+    if (!maskBits) return Usage(error);
+    if (args->Has("--mask-bits") && !args->Has("--mask")) return Usage("--mask-bits goes with --mask");
 
     Session session;
     if (!session.LoadPreferences(args->Value("--ini"), error)) return Usage(error);
@@ -108,7 +115,7 @@ int RunSheet(const std::vector<std::string>& words)
         session.Note(file, "decimal items (SpriteEncodeMethod=1) are not read back by the C import");
     if (tiles.size() * 2 * static_cast<std::size_t>(h) > kMaxImportItems)
         session.Note(file, std::to_string(tiles.size() * 2 * h) + " items: the C import reads 32767 at most");
-    session.Write(file, *out, SheetCText(session.state.preferences, tiles, w, h, args->Has("--mask")));
+    session.Write(file, *out, SheetCText(session.state.preferences, tiles, w, h, args->Has("--mask"), *maskBits));
     return session.Finish();
 }
 

@@ -34,14 +34,18 @@ std::string FaultText(const SpriteFileFault& fault)
 
 }  // namespace
 
-bool LoadSpriteFile(EditorState& state, const std::string& path, std::string& reason)
+std::optional<PlaneBuffer> ReadSpriteFrame(const std::string& path, std::string& reason)
 {
     SpriteFileFault fault;
-    const std::optional<PlaneBuffer> planes = ReadSpriteFile(path, &fault);
-    if (!planes) {
-        reason = fault.kind == SpriteFileFault::Unreadable ? UnreadableText(path) : FaultText(fault);
-        return false;
-    }
+    std::optional<PlaneBuffer> planes = ReadSpriteFile(path, &fault);
+    if (!planes) reason = fault.kind == SpriteFileFault::Unreadable ? UnreadableText(path) : FaultText(fault);
+    return planes;
+}
+
+bool LoadSpriteFile(EditorState& state, const std::string& path, std::string& reason)
+{
+    const std::optional<PlaneBuffer> planes = ReadSpriteFrame(path, reason);
+    if (!planes) return false;
     ResizeSprite(state, planes->width(), planes->height());
     SetSpriteFromPlanes(state, *planes);
     return true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text_helpers.h"
 #include "files/code_generator.h"
 #include "files/preferences.h"
 
@@ -22,14 +23,6 @@ bool IsBlank(const PlaneBuffer& planes)
         for (int y = 0; y < planes.height(); ++y)
             if (PlaneRowBits(planes, plane, y) != 0) return false;
     return true;
-}
-
-std::string UpperAscii(const std::string& text)
-{
-    std::string out = text;
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return out;
 }
 
 }  // namespace
@@ -58,18 +51,18 @@ std::vector<SheetTile> CutSheet(const GrayImage& image, int tileWidth, int tileH
 }
 
 std::string SheetCText(const Preferences& prefs, const std::vector<SheetTile>& tiles, int tileWidth,
-                       int tileHeight, bool withMask)
+                       int tileHeight, bool withMask, MaskBits maskBits)
 {
     const std::string lb = kCodeLineBreak;
     const std::string name = SpriteArrayName(prefs);
-    const std::string upper = UpperAscii(name);
+    const std::string upper = ToUpperAscii(name);
     std::vector<std::uint32_t> rows;
     std::vector<std::uint32_t> mask;
     rows.reserve(tiles.size() * 2 * static_cast<std::size_t>(tileHeight));
     for (const SheetTile& tile : tiles) {
         for (int plane = 0; plane < 2; ++plane)
             for (int y = 0; y < tileHeight; ++y) rows.push_back(PlaneRowBits(tile.planes, plane, y));
-        mask.insert(mask.end(), tile.mask.begin(), tile.mask.end());
+        for (const std::uint32_t row : tile.mask) mask.push_back(MaskItem(row, tileWidth, tileWidth, maskBits));
     }
     std::string text = "#define " + upper + "_COUNT " + std::to_string(tiles.size()) + lb;
     text += "#define " + upper + "_WIDTH " + std::to_string(tileWidth) + lb;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "compose/gray_image.h"
+#include "compose/transparency.h"
 #include "core/sprite.h"
 
 namespace pixador {
@@ -30,9 +31,9 @@ std::vector<SheetTile> CutSheet(const GrayImage& image, int tileWidth, int tileH
 
 // The #define lines for the count and the size (NAME_COUNT, NAME_WIDTH, NAME_HEIGHT, from the
 // preferences' array name upper-cased), the sprite array, and with withMask the mask array
-// NAME_mask of every tile's opaque rows in the same notation and element type.
+// NAME_mask of every tile's rows in the given polarity, notation and element type.
 std::string SheetCText(const Preferences& prefs, const std::vector<SheetTile>& tiles, int tileWidth,
-                       int tileHeight, bool withMask);
+                       int tileHeight, bool withMask, MaskBits maskBits = MaskBits::Opaque);
 
 // A plane row of planes as an item of width bits, the leftmost pixel most significant.
 std::uint32_t PlaneRowBits(const PlaneBuffer& planes, int plane, int y);

@@ -77,6 +77,14 @@ std::string ToLowerAscii(std::string_view text)
     return out;
 }
 
+std::string ToUpperAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
 std::string TrimBlanks(std::string_view text)
 {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };

@@ -25,6 +25,7 @@ int CountChar(std::string_view text, char ch);
 std::string DigitName(int digit);
 
 std::string ToLowerAscii(std::string_view text);
+std::string ToUpperAscii(std::string_view text);
 // Trims blanks (spaces and tabs) at both ends.
 std::string TrimBlanks(std::string_view text);
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);

@@ -20,31 +20,6 @@ namespace {
 constexpr int kDarkPlane = 0;
 constexpr int kLightPlane = 1;
 
-// Rows are padded on the right to the element width; wider sprites have no element type.
-int ElementBits(int width)
-{
-    if (width <= 8) return 8;
-    if (width <= 16) return 16;
-    if (width <= 32) return 32;
-    return 0;
-}
-
-const char* CTypeName(int bits)
-{
-    return bits == 8 ? "unsigned char" : bits == 16 ? "unsigned short" : "unsigned long";
-}
-
-const char* AsmTypeName(int bits)
-{
-    return bits == 8 ? "dc.b" : bits == 16 ? "dc.w" : "dc.l";
-}
-
-std::string Indent(const Preferences& p)
-{
-    const int count = p.IndentChars < 0 ? 0 : p.IndentChars;
-    return std::string(static_cast<std::size_t>(count), p.IndentType ? ' ' : '\t');
-}
-
 std::string Decimal(long long value)
 {
     char buf[24];
@@ -103,6 +78,30 @@ void AppendItems(std::string& out, const std::vector<std::uint32_t>& rows, int b
 
 }  // namespace
 
+std::string Indent(const Preferences& p)
+{
+    const int count = p.IndentChars < 0 ? 0 : p.IndentChars;
+    return std::string(static_cast<std::size_t>(count), p.IndentType ? ' ' : '\t');
+}
+
+int ElementBits(int width)
+{
+    if (width <= 8) return 8;
+    if (width <= 16) return 16;
+    if (width <= 32) return 32;
+    return 0;
+}
+
+const char* CTypeName(int bits)
+{
+    return bits == 8 ? "unsigned char" : bits == 16 ? "unsigned short" : "unsigned long";
+}
+
+const char* AsmTypeName(int bits)
+{
+    return bits == 8 ? "dc.b" : bits == 16 ? "dc.w" : "dc.l";
+}
+
 std::string SpriteArrayName(const Preferences& p)
 {
     std::string name = TrimBlanks(p.SpriteName);
@@ -123,6 +122,22 @@ std::string CArrayText(const Preferences& prefs, const std::string& name, int el
            (prefs.ExplicitDimensions ? Decimal(static_cast<long long>(rows.size())) : "") + "] = {" + itemBreak;
     AppendItems(out, rows, elementBits, method, kCPrefix[method], true, perLine, itemBreak);
     out += lb + indent + "};";
+    return out;
+}
+
+std::string AsmArrayText(const Preferences& prefs, const std::string& name, int elementBits,
+                         const std::vector<std::uint32_t>& rows, const std::string& firstLines)
+{
+    static constexpr std::array<const char*, 3> kAsmMark{" $", " ", " %"};
+    const std::string indent = Indent(prefs);
+    const std::string itemBreak = kCodeLineBreak + indent + indent;
+    const std::string typeName = AsmTypeName(elementBits);
+    const int method = Clamp(prefs.SpriteEncodeMethod, 0, 2);
+    std::string out;
+    out.reserve(rows.size() * (typeName.size() + elementBits + itemBreak.size() + 2) + firstLines.size() + 64);
+    out += name + ":" + itemBreak;
+    if (!firstLines.empty()) out += firstLines + itemBreak;
+    AppendItems(out, rows, elementBits, method, typeName + kAsmMark[method], false, 1, itemBreak);
     return out;
 }
 
@@ -187,7 +202,6 @@ GeneratedCode GenerateCode(EditorState& state, CodeLanguage language, bool withS
     const int planes = result.grayscale ? 2 : 1;
     const int items = planes * s.height;
     const int arrangement = Clamp(prefs.LayersArrangement, 0, 3);
-    const int method = Clamp(prefs.SpriteEncodeMethod, 0, 2);
     if (!result.grayscale && arrangement >= 2) {
         ShowErrorMessage(state, "Interlaced arrangement is not possible with B&W data!!");
         result.refused = true;
@@ -205,17 +219,11 @@ GeneratedCode GenerateCode(EditorState& state, CodeLanguage language, bool withS
     if (c) {
         out = CArrayText(prefs, name, bits, rows);
     } else {
-        static constexpr std::array<const char*, 3> kAsmMark{" $", " ", " %"};
-        const std::string itemBreak = lb + indent + indent;
-        const std::string typeName = AsmTypeName(bits);
-        out.reserve(static_cast<std::size_t>(items) * (typeName.size() + bits + itemBreak.size() + 2) + 64);
-        out += name + ":" + itemBreak;
-        if (prefs.GraphLib) {
-            // First word: the number of data rows that follow (planes x height).
-            out += "dc.w " + Decimal(planes * s.height) + lb;
-            out += indent + indent + "dc.w " + Decimal(bits / 8) + itemBreak;
-        }
-        AppendItems(out, rows, bits, method, typeName + kAsmMark[method], false, 1, itemBreak);
+        // First word: the number of data rows that follow (planes x height).
+        const std::string graphLib = prefs.GraphLib ? "dc.w " + Decimal(planes * s.height) + lb + indent + indent +
+                                                          "dc.w " + Decimal(bits / 8)
+                                                    : std::string();
+        out = AsmArrayText(prefs, name, bits, rows, graphLib);
     }
     result.arrayEnd = out.size();
 
@@ -263,24 +271,14 @@ void ExportCode_Click(EditorState& state)
     WriteCSourceFile(state, ShowSaveDialog(state, "C Source Files (*.c)", "*.c"));
 }
 
-CSourceText CSourceFileText(EditorState& state, const std::string& afterArray)
+std::string SampleProgramHead(const Preferences& prefs, const ClockTime& now)
 {
-    const Preferences& prefs = state.preferences;
-    const std::string indent = Indent(prefs);
     const std::string lb = kCodeLineBreak;
-    std::string stamp = "/* Generated On " + GeneratedOnText(state.view->Now());
+    std::string stamp = "/* Generated On " + GeneratedOnText(now);
     if (stamp.size() < 68) stamp.append(68 - stamp.size(), ' ');
     std::string site = "/* http://tigcc.ticalc.org";
     site.append(68 - site.size(), ' ');
-
-    GeneratedCode code = GenerateCode(state, CodeLanguage::C, true);
-    if (!afterArray.empty() && !code.refused) code.text.insert(code.arrayEnd, lb + afterArray);
-
-    CSourceText result;
-    result.refused = code.refused;
-    result.grayscale = code.grayscale;
-    std::string& text = result.text;
-    text.reserve(code.text.size() + 1024);
+    std::string text;
     text += "/* C Source File Generated By Pixador :: Sprite Editor              */" + lb;
     text += "/* -----------------------------------------------------------------*/" + lb;
     text += "/* For the use under the TIGCC compiler                             */" + lb;
@@ -294,6 +292,25 @@ CSourceText CSourceFileText(EditorState& state, const std::string& afterArray)
     }
     text += "#include <tigcclib.h>" + lb;
     text += lb;
+    return text;
+}
+
+CSourceText CSourceFileText(EditorState& state, const std::string& afterArray)
+{
+    const Preferences& prefs = state.preferences;
+    const std::string indent = Indent(prefs);
+    const std::string lb = kCodeLineBreak;
+    const std::string head = SampleProgramHead(prefs, state.view->Now());
+
+    GeneratedCode code = GenerateCode(state, CodeLanguage::C, true);
+    if (!afterArray.empty() && !code.refused) code.text.insert(code.arrayEnd, lb + afterArray);
+
+    CSourceText result;
+    result.refused = code.refused;
+    result.grayscale = code.grayscale;
+    std::string& text = result.text;
+    text.reserve(code.text.size() + 1024);
+    text += head;
     text += "void _main(void){" + lb;
     text += code.text + lb;
     text += lb;

@@ -39,6 +39,16 @@ struct GeneratedCode {
 GeneratedCode GenerateCode(EditorState& state, CodeLanguage language, bool withSample);
 std::string GenerateSpriteCode(EditorState& state, CodeLanguage language, bool withSample);
 
+// Rows are padded on the right to the element width: 8, 16 or 32 bits; 0 for a sprite wider
+// than 32, which has no element type.
+int ElementBits(int width);
+// "unsigned char", "unsigned short", "unsigned long" and "dc.b", "dc.w", "dc.l" by element bits.
+const char* CTypeName(int elementBits);
+const char* AsmTypeName(int elementBits);
+
+// One indent unit: IndentChars blanks, or tabs when IndentType is false.
+std::string Indent(const Preferences& prefs);
+
 // The preference's array name, "sprite" when it is blank.
 std::string SpriteArrayName(const Preferences& prefs);
 
@@ -48,6 +58,11 @@ std::string SpriteArrayName(const Preferences& prefs);
 // program's function; otherwise at file level (the items one indent in).
 std::string CArrayText(const Preferences& prefs, const std::string& name, int elementBits,
                        const std::vector<std::uint32_t>& rows, bool nested = true);
+
+// The assembler form of the same: the label, then one data directive per row; firstLines, when
+// given, come between the label and the rows (the GraphLib header).
+std::string AsmArrayText(const Preferences& prefs, const std::string& name, int elementBits,
+                         const std::vector<std::uint32_t>& rows, const std::string& firstLines = {});
 
 // One row of W bits as the preference's number text, without prefix: upper-case hexadecimal
 // with elementBits / 4 digits, unsigned decimal, or elementBits binary digits.
@@ -67,6 +82,9 @@ struct CSourceText {
     bool grayscale = false;
     bool refused = false;  // the generator refused: the frame holds an empty array text
 };
+// The sample program's comment frame stamped with now, the optional #define block and the
+// library's #include, each followed by an empty line.
+std::string SampleProgramHead(const Preferences& prefs, const ClockTime& now);
 // The sample program file (its date from the view's clock); afterArray, when given, follows
 // the sprite array on a line of its own.
 CSourceText CSourceFileText(EditorState& state, const std::string& afterArray = {});

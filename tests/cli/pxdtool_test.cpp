@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
@@ -195,6 +196,8 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
     TempDir::Write(dir.File("two.c"), "unsigned char a[2] = {0x01,0x02};\nunsigned short b[] = {0x0F0F};\n");
     TempDir::Write(dir.File("bad.ini"), "ItemsPerLine=40000\r\n");
     std::filesystem::create_directory(dir.File("dir.pxd"));
+    TempDir::Write(dir.File("wide.pxd"), std::string("\x02\x02", 2) + std::string(8, '\x0F'));
+    TempDir::Write(dir.File("wide_m.pxd"), std::string(kWorkedSprite, 6));
     TempDir::Write(dir.File("skip.c"), "static const unsigned char a[2] = {0x01,0x02};\n"
                                        "unsigned char b[4] = {0x01, 0x02,\n0x03,5};\n");
     // A full device of our own (the numbers of /dev/full), never the system's entry.
@@ -264,6 +267,21 @@ TEST_F(Pxdtool, ExitStatusesAndMessages)
          "s.pxd"},
         {"sheet {p}/rgb24.bmp --tile 8x1 -o s.c", 1, "", "not a 256-colour bitmap", "s.c"},
         {"sheet {p}/sheet.bmp --tile 16x8 --mask -o b.c", 0, "", "no transparency in the picture"},
+        {"sheet {p}/sheet.png --tile 16x8 --mask-bits opaque -o s.c", 2, "", "--mask-bits goes with --mask", "s.c"},
+        {"pack --help", 0, "usage: pxdtool pack FRAME.pxd...", ""},
+        {"pack good.pxd wide.pxd -o p.c", 1, "", "wide.pxd: the frame is 16x2, not 8x2 as good.pxd\n", "p.c"},
+        {"pack good.pxd -o p.c --mask file:_mask", 1, "", "good_mask.pxd: no such file (the mask of good.pxd)\n",
+         "p.c"},
+        {"pack wide.pxd -o p.c --mask file:_m", 1, "", "wide_m.pxd: the mask is 8x2, its frame wide.pxd is 16x2\n",
+         "p.c"},
+        {"pack good.pxd --bw --layout interlaced -o p.c", 2, "",
+         "black-and-white data (--bw) has one plane, so no interlaced layout", "p.c"},
+        {"pack good.pxd --bw -o p.c", 1, "", "good.pxd: has gray pixels; --bw writes one plane", "p.c"},
+        {"pack good.pxd --layout interlaced-mask -o p.c", 2, "", "--layout interlaced-mask needs --mask", "p.c"},
+        {"pack good.pxd --sample s.c -o p.c", 2, "", "--sample draws through the mask: give --mask", "p.c"},
+        {"pack good.pxd --name 2nd -o p.c", 2, "", "--name is a C name", "p.c"},
+        {"pack good.pxd -o p.txt", 2, "", "the output is a .c, .h, .asm or .s file, or -", "p.txt"},
+        {"pack good.pxd --mask outline -o /dev/stdout", 0, "#define SPRITE_COUNT 1\n", ""},
     };
     for (const Row& row : rows) {
         if (!fullDevice && std::string_view(row.args).find(">full") != std::string_view::npos) {
@@ -529,6 +547,9 @@ TEST_F(Pxdtool, SheetToCToImportGivesTheTilesBack)
               "#define SPRITE_COUNT 5\n#define SPRITE_WIDTH 16\n#define SPRITE_HEIGHT 8");
     EXPECT_NE(text.find("unsigned short sprite[80] = {"), std::string::npos);
     EXPECT_NE(text.find("unsigned short sprite_mask[40] = {\n  0x7FFF,0xFFFF,"), std::string::npos);
+    ASSERT_EQ(Run("sheet {p}/sheet.png --tile 16x8 --mask --mask-bits transparent -o and.c").status, 0);
+    EXPECT_NE(testing::AsLf(TempDir::Read(dir.File("and.c"))).find("sprite_mask[40] = {\n  0x8000,0x0000,"),
+              std::string::npos);
     ASSERT_EQ(Run("sheet {p}/sheet.png --tile 16x8 -o plain.c").status, 0);
     EXPECT_EQ(testing::AsLf(TempDir::Read(dir.File("plain.c"))).rfind("#define SPRITE_COUNT 4\n", 0), 0u) << "white left out";
 
@@ -555,6 +576,60 @@ TEST_F(Pxdtool, SheetToCToImportGivesTheTilesBack)
     ASSERT_EQ(Run("sheet {p}/sheet.bmp --tile 16x8 -o bmp.c").status, 0);
     EXPECT_EQ(testing::AsLf(TempDir::Read(dir.File("bmp.c"))).rfind("#define SPRITE_COUNT 5\n", 0), 0u);
     EXPECT_EQ(SpriteLevels("stacked.pxd").size(), 48u);
+}
+
+// Packed planes read back by the C import give every frame back, whichever plane comes first;
+// the mirrored half and the assembler data hold the same frames.
+TEST_F(Pxdtool, PackedPlanesImportBackFrameByFrame)
+{
+    TempDir::Write(dir.File("light-first.ini"), "LayersArrangement=0\r\n");
+    for (const int width : {8, 16, 32}) {
+        for (const bool lightFirst : {false, true}) {
+            for (const int count : {1, 3}) {
+                const std::string tag = std::to_string(width) + (lightFirst ? "l" : "d") + std::to_string(count);
+                std::string frames;
+                std::vector<Levels> drawn;
+                for (int i = 0; i < count; ++i) {
+                    StateFixture f(width, 5);
+                    f.Scribble(width + 7 * i + lightFirst);
+                    drawn.push_back(f.Levels());
+                    const std::string name = tag + "-f" + std::to_string(i) + ".pxd";
+                    TempDir::Write(dir.File(name), EncodeSprite(f.state));
+                    frames += " " + name;
+                }
+                const std::string ini = lightFirst ? " --ini light-first.ini" : " --ini none.ini";
+                TempDir::Write(dir.File("none.ini"), "");
+                RunResult r = Run("pack" + frames + " --mirror --mask outline" + ini + " -o " + tag + ".c");
+                ASSERT_EQ(r.status, 0) << tag << r.err;
+                const std::string text = testing::AsLf(TempDir::Read(dir.File(tag + ".c")));
+                EXPECT_NE(text.find("#define SPRITE_COUNT " + std::to_string(2 * count) + "\n#define SPRITE_MIRRORED " +
+                                    std::to_string(count) + "\n"),
+                          std::string::npos)
+                    << tag;
+                r = Run("import-c " + tag + ".c --array sprite --sprites " + std::to_string(2 * count) +
+                        (lightFirst ? " --light-first" : "") + " -o " + tag + "-back.pxd");
+                ASSERT_EQ(r.status, 0) << tag << r.err;
+                for (int i = 0; i < 2 * count; ++i) {
+                    Levels expected = drawn[i % count];
+                    if (i >= count)
+                        for (std::vector<int>& row : expected) std::reverse(row.begin(), row.end());
+                    EXPECT_EQ(SpriteLevels(tag + "-back-" + std::to_string(i) + ".pxd"), expected) << tag << " " << i;
+                }
+                // The same items as assembler data, one directive each.
+                ASSERT_EQ(Run("pack" + frames + " --mirror --mask outline" + ini + " -o " + tag + ".asm").status, 0);
+                const std::string asmText = testing::AsLf(TempDir::Read(dir.File(tag + ".asm")));
+                EXPECT_NE(asmText.find("\nSPRITE_COUNT equ " + std::to_string(2 * count) + "\n"), std::string::npos);
+                const std::size_t data = asmText.find("\nsprite:\n");
+                const std::size_t mask = asmText.find("\nsprite_mask:\n");
+                ASSERT_NE(mask, std::string::npos) << tag;
+                const std::string items = asmText.substr(data, mask - data);
+                const std::string type = width == 8 ? "dc.b $" : width == 16 ? "dc.w $" : "dc.l $";
+                std::size_t directives = 0;
+                for (std::size_t at = 0; (at = items.find(type, at)) != std::string::npos; ++at) ++directives;
+                EXPECT_EQ(directives, static_cast<std::size_t>(2 * count * 2 * 5)) << tag;
+            }
+        }
+    }
 }
 
 }  // namespace
