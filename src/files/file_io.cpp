@@ -44,6 +44,33 @@ bool FileExists(const std::string& path)
     return fs::is_regular_file(ToPath(path), ec);
 }
 
+std::vector<std::string> FileNamesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(ToPath(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code kind;
+        if (!it->is_regular_file(kind)) continue;
+        const std::u8string name = it->path().filename().u8string();
+        names.emplace_back(name.begin(), name.end());
+    }
+    return names;
+}
+
+bool MakeFolder(const std::string& folder)
+{
+    std::error_code ec;
+    fs::create_directories(ToPath(folder), ec);
+    return fs::is_directory(ToPath(folder), ec);
+}
+
+bool RemoveFile(const std::string& path)
+{
+    std::error_code ec;
+    fs::remove(ToPath(path), ec);
+    return !fs::exists(ToPath(path), ec) && !ec;
+}
+
 namespace {
 
 #ifdef _WIN32
@@ -507,6 +534,15 @@ int ReplaceWith(const fs::path& temp, const fs::path& target)
 }
 
 #endif
+
+}  // namespace
+
+bool RenameFile(const std::string& from, const std::string& to)
+{
+    return ReplaceWith(ToPath(from), ToPath(to)) == 0;
+}
+
+namespace {
 
 struct StagedFile {
     fs::path temp;
