@@ -21,11 +21,6 @@ namespace {
 constexpr std::string_view kWrittenKey = "written=";
 constexpr std::string_view kSourceKey = "source=";
 
-bool StartsWith(std::string_view text, std::string_view start)
-{
-    return text.substr(0, start.size()) == start;
-}
-
 // The slots that have a file in the folder, by the name before the first dot.
 std::set<std::string> SlotsIn(const std::string& folder)
 {
@@ -75,7 +70,7 @@ std::optional<RecoveryNote> DecodeRecoveryNote(std::string_view text)
     if (end == std::string_view::npos) return std::nullopt;
     const std::string_view written = text.substr(0, end);
     const std::string_view source = text.substr(end + 1);
-    if (!StartsWith(written, kWrittenKey) || written.size() == kWrittenKey.size() || !StartsWith(source, kSourceKey))
+    if (!written.starts_with(kWrittenKey) || written.size() == kWrittenKey.size() || !source.starts_with(kSourceKey))
         return std::nullopt;
     return RecoveryNote{std::string(source.substr(kSourceKey.size())), std::string(written.substr(kWrittenKey.size()))};
 }
@@ -179,7 +174,7 @@ void RecoveryCopy::Clear(const std::string& slot)
 {
     // The copy, its note and any temporary file a write left behind; the lock goes with Release.
     for (const std::string& name : FileNamesIn(folder_)) {
-        if (StartsWith(name, slot + ".pxd") || StartsWith(name, slot + ".txt")) RemoveFile(JoinPath(folder_, name));
+        if (name.starts_with(slot + ".pxd") || name.starts_with(slot + ".txt")) RemoveFile(JoinPath(folder_, name));
     }
     owners_.Release(slot);
 }

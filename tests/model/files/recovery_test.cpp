@@ -9,6 +9,7 @@
 #include "core/document_commands.h"
 #include "core/prompts.h"
 #include "core/startup.h"
+#include "core/text_helpers.h"
 #include "files/pxd_file.h"
 #include "support/state_fixture.h"
 #include "support/temp_dir.h"
@@ -40,7 +41,7 @@ struct Editor {
         f.state.programDir = dir.str();
         f.state.recovery = &copy;
     }
-    std::string File(const std::string& name) const { return folder + "/" + name; }
+    std::string File(const std::string& name) const { return JoinPath(folder, name); }
     std::set<std::string> Files() const
     {
         std::set<std::string> names;
