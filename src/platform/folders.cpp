@@ -8,20 +8,11 @@
 #endif
 
 #include "core/text_helpers.h"
+#include "platform/utf8_path.h"
 
 namespace pixador {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string Utf8(const fs::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-}  // namespace
 
 #ifdef _WIN32
 
@@ -33,7 +24,7 @@ std::string ExecutableDir()
         if (n == 0) return ".";
         if (n < buffer.size()) {
             buffer.resize(n);
-            return Utf8(fs::path(buffer).parent_path());
+            return Utf8OfPath(fs::path(buffer).parent_path());
         }
         buffer.resize(buffer.size() * 2);
     }
@@ -43,7 +34,7 @@ std::string UserSettingsDir()
 {
     const wchar_t* appData = _wgetenv(L"APPDATA");
     if (!appData || !*appData) return {};
-    return Utf8(fs::path(appData) / L"Pixador");
+    return Utf8OfPath(fs::path(appData) / L"Pixador");
 }
 
 #else
@@ -52,7 +43,7 @@ std::string ExecutableDir()
 {
     std::error_code ec;
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : Utf8(self.parent_path());
+    return ec ? std::string(".") : Utf8OfPath(self.parent_path());
 }
 
 std::string UserSettingsDir()

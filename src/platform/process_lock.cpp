@@ -1,7 +1,8 @@
 #include "platform/process_lock.h"
 
-#include <filesystem>
 #include <utility>
+
+#include "platform/utf8_path.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -21,16 +22,11 @@ constexpr std::intptr_t kNoHandle = -1;
 
 #ifdef _WIN32
 
-std::wstring Wide(const std::string& utf8)
-{
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
-}
-
 // A file opened without sharing: no other open succeeds until its handle closes, and the system
 // closes the handles of a process that ends.
 std::intptr_t Lock(const std::string& path)
 {
-    const HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+    const HANDLE h = CreateFileW(PathFromUtf8(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     return h == INVALID_HANDLE_VALUE ? kNoHandle : reinterpret_cast<std::intptr_t>(h);
 }
@@ -38,7 +34,7 @@ std::intptr_t Lock(const std::string& path)
 void Unlock(const std::string& path, std::intptr_t handle)
 {
     CloseHandle(reinterpret_cast<HANDLE>(handle));
-    DeleteFileW(Wide(path).c_str());
+    DeleteFileW(PathFromUtf8(path).c_str());
 }
 
 #else
