@@ -143,9 +143,10 @@ void RecoveryCopy::Offer(EditorState& state)
             SetAside(f.slot);
         } else {
             Restore(state, *planes, f.note->source);
-            // This editor's own copy is on disk before the dead one's goes.
+            // The dead editor's copy goes once this editor's own is on disk; until then this
+            // editor holds it, and it waits for the next start.
             Keep(state);
-            Clear(f.slot);
+            if (!CopyPath().empty()) Clear(f.slot);
             restored = true;
         }
     }

@@ -32,8 +32,8 @@
 #include "core/editor_state.h"
 #include "core/history.h"
 #include "core/prompts.h"
-#include "files/ui/bmp_export_form.h"
 #include "files/recovery.h"
+#include "files/ui/bmp_export_form.h"
 #include "files/ui/code_commands.h"
 
 namespace pixador {
