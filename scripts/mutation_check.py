@@ -16,13 +16,14 @@ import re
 import shutil
 import subprocess
 import sys
-import time
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parent.parent
 MODEL_DIRS = ["src/core", "src/canvas", "src/files", "src/compose"]
-TARGETS = ["model_tests", "cli_tests", "ui_tests", "pxdtool"]
-TEST_PROGRAMS = ["model_tests", "cli_tests", "ui_tests"]
+# Each test program with what it needs built, fastest first: a fault the model tests catch
+# costs no link of the others.
+STAGES = [("model_tests", ["model_tests"]), ("cli_tests", ["cli_tests", "pxdtool"]),
+          ("ui_tests", ["ui_tests"])]
 EQUIVALENTS = REPO / "scripts" / "mutation_equivalents.txt"
 
 SWAPS = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "==",
@@ -131,28 +132,33 @@ def sync_copy(tree):
             shutil.copymode(source, target)
 
 
-def build(tree, build_dir, log):
+def build(tree, build_dir, targets, log):
     if not (build_dir / "build.ninja").exists():
         subprocess.run(["cmake", "-S", tree, "-B", build_dir, "-G", "Ninja",
                         "-DCMAKE_BUILD_TYPE=Release", "-DPIXADOR_BUILD_BENCH=OFF"],
                        check=True, stdout=log, stderr=log)
-    return subprocess.run(["ninja", "-C", build_dir] + TARGETS,
+    return subprocess.run(["ninja", "-C", build_dir] + targets,
                           stdout=log, stderr=log).returncode == 0
 
 
-def run_tests(build_dir, timeout, log):
-    """True when every test passes; a failure or a timeout ends the run early."""
+def run_tests(tree, build_dir, timeout, log):
+    """'passed', 'failed' (a failing test or a timeout, which ends the run early), or
+    'unbuilt' when the model itself does not build."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    for program in TEST_PROGRAMS:
+    for program, targets in STAGES:
+        if not build(tree, build_dir, targets, log):
+            if program == STAGES[0][0]:
+                return "unbuilt"
+            sys.exit(f"{program} does not build though the model does: see {log.name}")
         try:
             result = subprocess.run([build_dir / "bin" / program, "--gtest_fail_fast",
                                      "--gtest_brief=1"], cwd=build_dir / "tests", env=env,
                                     stdout=log, stderr=log, timeout=timeout, start_new_session=True)
         except subprocess.TimeoutExpired:
-            return False
+            return "failed"
         if result.returncode != 0:
-            return False
-    return True
+            return "failed"
+    return "passed"
 
 
 def main():
@@ -161,8 +167,8 @@ def main():
     parser.add_argument("--seed", type=int, default=1, help="which faults (default 1)")
     parser.add_argument("--work", type=Path, default=Path("/tmp/pixador-mutation"),
                         help="folder of the tree's copy and its build (default /tmp/pixador-mutation)")
-    parser.add_argument("--timeout", type=int, default=0,
-                        help="seconds per test program; default three times the clean run's slowest + 60")
+    parser.add_argument("--timeout", type=int, default=60,
+                        help="seconds per test program, whose clean run takes about 5 (default 60)")
     args = parser.parse_args()
     if args.work.resolve().is_relative_to(REPO):
         sys.exit("--work must lie outside the clone")
@@ -172,12 +178,8 @@ def main():
     log = open(args.work / "last_run.log", "w")
     sync_copy(tree)
     print("building the copy in", build_dir, flush=True)
-    if not build(tree, build_dir, log):
-        sys.exit(f"the clean copy does not build: see {log.name}")
-    start = time.monotonic()
-    if not run_tests(build_dir, None, log):
-        sys.exit(f"the clean copy fails its tests: see {log.name}")
-    timeout = args.timeout or int(3 * (time.monotonic() - start)) + 60
+    if run_tests(tree, build_dir, None, log) != "passed":
+        sys.exit(f"the clean copy does not build or fails its tests: see {log.name}")
 
     sites = fault_sites(tree)
     rng = random.Random(args.seed)
@@ -196,11 +198,12 @@ def main():
         path.write_bytes("\n".join(lines).encode("latin-1"))
         try:
             print(f"--- {file}:{number}  {old} -> {new}", file=log, flush=True)
-            if not build(tree, build_dir, log):
+            outcome = run_tests(tree, build_dir, args.timeout, log)
+            if outcome == "unbuilt":
                 unbuilt += 1
                 continue
             tried += 1
-            if run_tests(build_dir, timeout, log):
+            if outcome == "passed":
                 equivalent = (file, f"{old} -> {new}", line.strip()) in equivalents
                 survivors.append((file, number, old, new, equivalent))
                 print(f"{file}:{number}  {old} -> {new}" + ("  (equivalent)" if equivalent else ""),
