@@ -8,12 +8,14 @@ against it; a failing test or a timeout catches it. A fault that does not build 
 the next one is taken, so --count faults are always tried. The same --seed plants the same faults.
 
     nice -n 10 scripts/mutation_check.py --count 200 --seed 1
+    scripts/mutation_check.py --only src/core/shift_sprite.cpp:26   # every fault of one line
 """
 import argparse
 import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 from pathlib import Path
@@ -155,6 +157,7 @@ def run_tests(tree, build_dir, timeout, log):
                                      "--gtest_brief=1"], cwd=build_dir / "tests", env=env,
                                     stdout=log, stderr=log, timeout=timeout, start_new_session=True)
         except subprocess.TimeoutExpired:
+            print(f"{program}: timed out after {timeout} s", file=log, flush=True)
             return "failed"
         if result.returncode != 0:
             return "failed"
@@ -167,9 +170,14 @@ def main():
     parser.add_argument("--seed", type=int, default=1, help="which faults (default 1)")
     parser.add_argument("--work", type=Path, default=Path("/tmp/pixador-mutation"),
                         help="folder of the tree's copy and its build (default /tmp/pixador-mutation)")
-    parser.add_argument("--timeout", type=int, default=60,
-                        help="seconds per test program, whose clean run takes about 5 (default 60)")
+    parser.add_argument("--timeout", type=int, default=20,
+                        help="seconds per test program, whose clean run takes about 5 (default 20)")
+    parser.add_argument("--only", action="append", default=[], metavar="FILE:LINE",
+                        help="try every fault of this line instead (repeatable)")
     args = parser.parse_args()
+    # Stopped from a shell or a job control, the fault in hand is still taken out again.
+    signal.signal(signal.SIGINT, signal.default_int_handler)
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
     if args.work.resolve().is_relative_to(REPO):
         sys.exit("--work must lie outside the clone")
 
@@ -184,6 +192,10 @@ def main():
     sites = fault_sites(tree)
     rng = random.Random(args.seed)
     rng.shuffle(sites)
+    if args.only:
+        sites = [(f, n, c, old, [new]) for f, n, c, old, news in sites if f"{f}:{n}" in args.only
+                 for new in news]
+        args.count = len(sites)
     equivalents = load_equivalents()
     tried, caught, unbuilt, survivors = 0, 0, 0, []
     for file, number, column, old, news in sites:

@@ -81,6 +81,13 @@ TEST(Selection, MoveStaysInsideSpriteAndAxisBlockedAloneOnDiagonal)
     EXPECT_EQ(f.state.selection.x, 7);
     EXPECT_EQ(f.state.selection.y, 0);
     EXPECT_EQ(f.Row(1), std::vector<int>(16, 0));  // only the rectangle moves
+    // A step that ends flush with an edge is taken: right and bottom, then left.
+    DrawArea_MouseUp(f.state, 1, 0, At(-20), At(-20));
+    Drag(f, kMoveTool, 8, 1, 13, 13);
+    EXPECT_EQ(f.state.selection.x, 12);
+    EXPECT_EQ(f.state.selection.y, 12);
+    DrawArea_MouseMove(f.state, 1, 0, At(1), At(13));
+    EXPECT_EQ(f.state.selection.x, 0);
 }
 
 TEST(Selection, MarkerFollowsViewOrigin)
