@@ -104,6 +104,12 @@ TEST(CSourceScan, TheNarrowGrammarSkipsWhatItDoesNotRead)
     found = Scan("char a[1] = {0x01}; char b[1] = {0x02};\nchar c[1] = {0x03};");
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[1].name, "c");
+
+    // A skipped declaration is told by its line, CR LF counting as one break from the first.
+    std::vector<SkippedDeclaration> skipped;
+    ScanCSourceText("\r\n\r\nstatic const unsigned char c[2] = {0x00,0x00};\r\n", found, &skipped);
+    ASSERT_EQ(skipped.size(), 1u);
+    EXPECT_EQ(skipped[0].line, 3);
 }
 
 TEST(CSourceScan, BadTextFailsWithoutReadingPastIt)
@@ -225,6 +231,10 @@ TEST(CArrayDecode, ItemRules)
     b = DecodeArray(Array(32, 1, "0x80000001,0xFFFFFFFF"), bw);
     EXPECT_EQ(b.height(), 1);
     EXPECT_EQ(RowBits(b, 0, 0), 0x80000001u);
+
+    // Any non-zero digit of a "0b" item sets its pixel.
+    b = DecodeArray(Array(8, 1, "0b19200"), bw);
+    EXPECT_EQ(RowBits(b, 0, 0), 0xE0u);
 
     // An item far longer than any row.
     b = DecodeArray(Array(8, 2, "0x" + std::string(100000, 'f') + ",0b" + std::string(100000, '1')), bw);

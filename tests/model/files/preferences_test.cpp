@@ -124,6 +124,7 @@ TEST(Preferences, ReadingClampsAndFindsKeysLoosely)
                    "ASCIIcolors=ab\r\n"
                    "=LCDColorSet= 0\r\n"      // starts with '=': skipped
                    "no equals sign here\r\n"
+                   "SpriteName\r\n"           // no '=': skipped
                    "Unknown= 99999\r\n"
                    "GraphLib= 2.5\r\n");      // rounds to 2: true
     StateFixture f;
