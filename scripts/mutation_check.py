@@ -9,6 +9,7 @@ the next one is taken, so --count faults are always tried. The same --seed plant
 
     nice -n 10 scripts/mutation_check.py --count 200 --seed 1
     scripts/mutation_check.py --only src/core/shift_sprite.cpp:26   # every fault of one line
+    scripts/mutation_check.py --again last_output.txt               # a run's survivors again
 """
 import argparse
 import os
@@ -174,6 +175,8 @@ def main():
                         help="seconds per test program, whose clean run takes about 5 (default 20)")
     parser.add_argument("--only", action="append", default=[], metavar="FILE:LINE",
                         help="try every fault of this line instead (repeatable)")
+    parser.add_argument("--again", type=Path, metavar="OUTPUT",
+                        help="try exactly the survivors a former run printed (its output saved)")
     args = parser.parse_args()
     # Stopped from a shell or a job control, the fault in hand is still taken out again.
     signal.signal(signal.SIGINT, signal.default_int_handler)
@@ -192,9 +195,14 @@ def main():
     sites = fault_sites(tree)
     rng = random.Random(args.seed)
     rng.shuffle(sites)
-    if args.only:
-        sites = [(f, n, c, old, [new]) for f, n, c, old, news in sites if f"{f}:{n}" in args.only
-                 for new in news]
+    if args.only or args.again:
+        wanted = set(args.only)
+        if args.again:
+            for m in re.finditer(r"^(\S+:\d+)  (.+) -> (.+?)(?:  \(equivalent\))?$",
+                                 args.again.read_text(), re.M):
+                wanted.add(m.groups())
+        sites = [(f, n, c, old, [new]) for f, n, c, old, news in sites for new in news
+                 if f"{f}:{n}" in wanted or (f"{f}:{n}", old, new) in wanted]
         args.count = len(sites)
     equivalents = load_equivalents()
     tried, caught, unbuilt, survivors = 0, 0, 0, []
