@@ -5,7 +5,9 @@ Works on a copy of the tree (never the clone it is run from): the copy and its R
 live in --work, are made on the first run and kept, so later runs rebuild only what a fault
 touches. Each fault is built with ninja; the model, pxdtool and window tests (offscreen) run
 against it; a failing test or a timeout catches it. A fault that does not build is skipped and
-the next one is taken, so --count faults are always tried. The same --seed plants the same faults.
+the next one is taken, so --count faults are always tried. A fault that leaves the compiled
+object as it was (code this platform does not compile, or a change the compiler proved void) is
+counted apart, untested. The same --seed plants the same faults.
 
     nice -n 10 scripts/mutation_check.py --count 200 --seed 1
     scripts/mutation_check.py --only src/core/shift_sprite.cpp:26   # every fault of one line
@@ -144,15 +146,25 @@ def build(tree, build_dir, targets, log):
                           stdout=log, stderr=log).returncode == 0
 
 
-def run_tests(tree, build_dir, timeout, log):
-    """'passed', 'failed' (a failing test or a timeout, which ends the run early), or
-    'unbuilt' when the model itself does not build."""
+def object_of(build_dir, file):
+    """The compiled form of a model source file, as ninja leaves it."""
+    return build_dir / "src" / "CMakeFiles" / "pixador_model.dir" / (file[len("src/"):] + ".o")
+
+
+def run_tests(tree, build_dir, timeout, log, unchanged_object=None):
+    """'passed', 'failed' (a failing test or a timeout, which ends the run early), 'unbuilt'
+    when the model itself does not build, or 'unchanged' when the fault left the object as it
+    was (code this platform does not compile, or a change the compiler proved void)."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     for program, targets in STAGES:
         if not build(tree, build_dir, targets, log):
             if program == STAGES[0][0]:
                 return "unbuilt"
             sys.exit(f"{program} does not build though the model does: see {log.name}")
+        if unchanged_object and program == STAGES[0][0]:
+            path, clean = unchanged_object
+            if path.read_bytes() == clean:
+                return "unchanged"
         try:
             result = subprocess.run([build_dir / "bin" / program, "--gtest_fail_fast",
                                      "--gtest_brief=1"], cwd=build_dir / "tests", env=env,
@@ -205,7 +217,8 @@ def main():
                  if f"{f}:{n}" in wanted or (f"{f}:{n}", old, new) in wanted]
         args.count = len(sites)
     equivalents = load_equivalents()
-    tried, caught, unbuilt, survivors = 0, 0, 0, []
+    clean_objects = {f: object_of(build_dir, f).read_bytes() for f in {site[0] for site in sites}}
+    tried, caught, unbuilt, unchanged, survivors = 0, 0, 0, 0, []
     for file, number, column, old, news in sites:
         if tried == args.count:
             break
@@ -218,12 +231,15 @@ def main():
         path.write_bytes("\n".join(lines).encode("latin-1"))
         try:
             print(f"--- {file}:{number}  {old} -> {new}", file=log, flush=True)
-            outcome = run_tests(tree, build_dir, args.timeout, log)
+            outcome = run_tests(tree, build_dir, args.timeout, log,
+                                (object_of(build_dir, file), clean_objects[file]))
             if outcome == "unbuilt":
                 unbuilt += 1
                 continue
             tried += 1
-            if outcome == "passed":
+            if outcome == "unchanged":
+                unchanged += 1
+            elif outcome == "passed":
                 equivalent = (file, f"{old} -> {new}", line.strip()) in equivalents
                 survivors.append((file, number, old, new, equivalent))
                 print(f"{file}:{number}  {old} -> {new}" + ("  (equivalent)" if equivalent else ""),
@@ -235,10 +251,10 @@ def main():
         print(f"[{tried}/{args.count}] caught {caught}", file=sys.stderr, flush=True)
 
     known = sum(1 for s in survivors if s[4])
-    real = tried - known
-    print(f"\nseed {args.seed}: {caught} of {tried} faults caught"
-          f" ({100 * caught / max(tried, 1):.0f}%); {known} survivors are known equivalents, so"
-          f" {caught} of {real} real faults ({100 * caught / max(real, 1):.0f}%);"
+    real = tried - unchanged - known
+    print(f"\nseed {args.seed}: {tried} faults, {unchanged} left the compiled code unchanged,"
+          f" {known} survivors are known equivalents; {caught} of the {real} others caught"
+          f" ({100 * caught / max(real, 1):.0f}%), {len(survivors) - known} survived;"
           f" {unbuilt} faults did not build and were replaced")
 
 

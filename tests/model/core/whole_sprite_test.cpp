@@ -34,6 +34,11 @@ TEST(WholeSprite, ResizeKeepsTopLeftOverlapAndWhitensTheRest)
         EXPECT_EQ(f.Row(y), std::vector<int>(old.begin(), old.begin() + 8));
     }
     for (std::size_t i = 2 * 8 * 3; i < kCellCount; ++i) ASSERT_EQ(f.state.sprite.cells[i], 0) << i;
+
+    // A single row is kept too.
+    ResizeSprite(f.state, 8, 1);
+    ResizeSprite(f.state, 8, 2);
+    EXPECT_EQ(f.Row(0), std::vector<int>(before.Row(0).begin(), before.Row(0).begin() + 8));
 }
 
 TEST(WholeSprite, ResizeEmptiesHistoriesDropsSelectionAndKeepsSaved)
