@@ -99,6 +99,9 @@ TEST(DrawingTools, LineRoundsHalvesToEvenAndClickWithoutDragDrawsNothing)
     EXPECT_EQ(g.Row(0), (std::vector<int>{3, 3, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(g.Row(1), (std::vector<int>{0, 0, 3, 0, 0, 0, 0, 0}));
     EXPECT_EQ(g.Row(2), (std::vector<int>{0, 0, 0, 3, 3, 0, 0, 0}));
+    DrawLine(g.state, 6, 6, 6, 7, kBlack);  // a single step down, then right
+    DrawLine(g.state, 6, 4, 7, 4, kBlack);
+    EXPECT_EQ(g.Row(6)[6] + g.Row(7)[6] + g.Row(4)[6] + g.Row(4)[7], 4 * kBlack);
 
     StateFixture h(8, 8);
     h.state.tool = kLineTool;

@@ -38,7 +38,8 @@ TEST(WholeSprite, ResizeKeepsTopLeftOverlapAndWhitensTheRest)
     // A single row is kept too.
     ResizeSprite(f.state, 8, 1);
     ResizeSprite(f.state, 8, 2);
-    EXPECT_EQ(f.Row(0), std::vector<int>(before.Row(0).begin(), before.Row(0).begin() + 8));
+    const std::vector<int> first = before.Row(0);
+    EXPECT_EQ(f.Row(0), std::vector<int>(first.begin(), first.begin() + 8));
 }
 
 TEST(WholeSprite, ResizeEmptiesHistoriesDropsSelectionAndKeepsSaved)

@@ -270,6 +270,12 @@ TEST(CArrayDecode, PlanesSpritesAndOddCounts)
     EXPECT_EQ(RowBits(b, 1, 1), 4u);
     EXPECT_EQ(RowBits(b, 0, 2), 5u);
     EXPECT_EQ(RowBits(b, 1, 2), 6u);
+    // Split into files, each sprite is a buffer of its own; a count that does not divide is refused.
+    const std::vector<PlaneBuffer> parts = DecodeSprites(Array(8, 6, "0x01,0x02,0x03,0x04,0x05,0x06"), 3, true);
+    ASSERT_EQ(parts.size(), 3u);
+    EXPECT_EQ(RowBits(parts[2], 0, 0) * 16 + RowBits(parts[2], 1, 0), 0x56u);
+    EXPECT_EQ(DecodeSprites(Array(8, 2, "0x01,0x02"), 1, true).size(), 1u);
+    EXPECT_TRUE(DecodeSprites(Array(8, 6, "0x01,0x02,0x03,0x04,0x05,0x06"), 2, true).empty());
     // A sprite count that does not divide the rows is not trusted.
     DecodeChoice wrong{true, true, 4};
     b = DecodeArray(Array(8, 6, "0x01,0x02,0x03,0x04,0x05,0x06"), wrong);

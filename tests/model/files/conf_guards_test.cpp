@@ -36,9 +36,12 @@ TEST(ConfGuards, LineBreaksTypedOrPastedIntoOneLineBoxesAreDropped)
     EXPECT_EQ(name->text, "Nine_lives_ok");
     EXPECT_EQ(name->caret, 13);
     EXPECT_EQ(SpriteName_Change("my\r\nship", 8)->text, "myship");
+    EXPECT_EQ(SpriteName_Change("0x", 2)->text, "Zero_x");
+    EXPECT_EQ(SpriteName_Change("a b", 0)->caret, 0);
     EXPECT_EQ(DefH_Change("1\n2"), "12");
     EXPECT_EQ(DefH_Change("\n999"), "256");
     EXPECT_FALSE(DefH_Change("12"));
+    EXPECT_FALSE(DefH_Change("1"));
     EXPECT_EQ(ePerLine_Change("3\r\n"), "3");
     EXPECT_EQ(HeightBox_Change("2\n0"), "20");
     EXPECT_FALSE(HeightBox_Change("20"));

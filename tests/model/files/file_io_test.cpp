@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -77,12 +78,16 @@ TEST(WriteFileAtomically, SpecialFilesAreWrittenIntoNeverReplaced)
     reader.join();
     EXPECT_TRUE(toFifo) << toFifo.error;
     EXPECT_EQ(received, "through the pipe");
-    // A pipe whose reader has gone fails with the reason, and the program lives on.
+    // A pipe whose reader has gone fails with the reason, and the program lives on. Its
+    // descriptor has two digits, one a 9.
     int ends[2];
     ASSERT_EQ(::pipe(ends), 0);
     ::close(ends[0]);
-    EXPECT_EQ(WriteFileAtomically("/dev/fd/" + std::to_string(ends[1]), "x").error, "Broken pipe");
+    ASSERT_EQ(::fcntl(59, F_GETFD), -1) << "descriptor 59 is free";
+    ASSERT_EQ(::dup2(ends[1], 59), 59);
     ::close(ends[1]);
+    EXPECT_EQ(WriteFileAtomically("/dev/fd/59", "x").error, "Broken pipe");
+    ::close(59);
 
     const bool devices = ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
                          ::mknod(dir.File("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 &&
