@@ -38,6 +38,8 @@ TEST(DrawingTools, PencilStrokeIsOneUndoStepWithUnjoinedStampsAndMarksModified)
     EXPECT_EQ(Level(f, 5, 1), kBlack);
     EXPECT_EQ(Level(f, 3, 1), kWhite);  // a jump leaves separate stamps
     EXPECT_EQ(f.view.canvasTooltip, "5, 1");
+    DrawArea_MouseMove(f.state, 1, 0, At(9), At(9));
+    EXPECT_EQ(Level(f, 9, 9), kWhite) << "a drag after the release draws nothing";
     UndoStep(f.state);
     EXPECT_EQ(CountLevel(f, kWhite), 256);
 

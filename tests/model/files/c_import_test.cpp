@@ -107,9 +107,10 @@ TEST(CSourceScan, TheNarrowGrammarSkipsWhatItDoesNotRead)
 
     // A skipped declaration is told by its line, CR LF counting as one break from the first.
     std::vector<SkippedDeclaration> skipped;
-    ScanCSourceText("\r\n\r\nstatic const unsigned char c[2] = {0x00,0x00};\r\n", found, &skipped);
+    ScanCSourceText("\r\n\r\nstatic const unsigned char c[2] = {0x00,0x00};", found, &skipped);
     ASSERT_EQ(skipped.size(), 1u);
     EXPECT_EQ(skipped[0].line, 3);
+    EXPECT_EQ(skipped[0].text, "static const unsigned char c[2] = {0x00,0x00};") << "the last line ends with the text";
 }
 
 TEST(CSourceScan, BadTextFailsWithoutReadingPastIt)
@@ -235,6 +236,7 @@ TEST(CArrayDecode, ItemRules)
     // Any non-zero digit of a "0b" item sets its pixel.
     b = DecodeArray(Array(8, 1, "0b19200"), bw);
     EXPECT_EQ(RowBits(b, 0, 0), 0xE0u);
+    EXPECT_EQ(BlankReadItems(Array(8, 3, "0x,77,0b")), 1) << "a bare 0x or 0b is still a pixel row";
 
     // An item far longer than any row.
     b = DecodeArray(Array(8, 2, "0x" + std::string(100000, 'f') + ",0b" + std::string(100000, '1')), bw);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/size_dialog.h"
+#include "support/state_fixture.h"
 
 namespace pixador {
 namespace {
@@ -37,6 +38,7 @@ TEST(ConfGuards, LineBreaksTypedOrPastedIntoOneLineBoxesAreDropped)
     EXPECT_EQ(name->caret, 13);
     EXPECT_EQ(SpriteName_Change("my\r\nship", 8)->text, "myship");
     EXPECT_EQ(SpriteName_Change("0x", 2)->text, "Zero_x");
+    EXPECT_EQ(SpriteName_Change("9", 1)->text, "Nine_");
     EXPECT_EQ(SpriteName_Change("a b", 0)->caret, 0);
     EXPECT_EQ(DefH_Change("1\n2"), "12");
     EXPECT_EQ(DefH_Change("\n999"), "256");
@@ -45,6 +47,10 @@ TEST(ConfGuards, LineBreaksTypedOrPastedIntoOneLineBoxesAreDropped)
     EXPECT_EQ(ePerLine_Change("3\r\n"), "3");
     EXPECT_EQ(HeightBox_Change("2\n0"), "20");
     EXPECT_FALSE(HeightBox_Change("20"));
+
+    // Each ASCII box shows its one character.
+    testing::StateFixture f;
+    EXPECT_EQ(ControlsFromPreferences(f.state).asciiBoxes[3], std::string(1, f.state.preferences.ASCIIcolors[3]));
 }
 
 }  // namespace
