@@ -87,6 +87,8 @@ TEST(Sprite, ColoursComeFromTheCurrentSet)
     EXPECT_EQ(PlanesToColor(f.state, 5, 5), 0u);
     const DarkLight four = GrayToPlanes(4);
     EXPECT_EQ(four.dark + four.light, 0);
+    f.state.colorSet[3] = 0x102010;
+    EXPECT_EQ(LevelToColor(f.state, 3), 0x102010u);
 }
 
 }  // namespace

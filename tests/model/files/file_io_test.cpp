@@ -88,6 +88,15 @@ TEST(WriteFileAtomically, SpecialFilesAreWrittenIntoNeverReplaced)
     ::close(ends[1]);
     EXPECT_EQ(WriteFileAtomically("/dev/fd/59", "x").error, "Broken pipe");
     ::close(59);
+    // Such a descriptor is written where it stands: a file opened for appending keeps its start.
+    const std::string log = dir.File("log");
+    TempDir::Write(log, "abc");
+    const int appending = ::open(log.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    ASSERT_EQ(::dup2(appending, 59), 59);
+    ::close(appending);
+    EXPECT_TRUE(WriteFileAtomically("/dev/fd/59", "x"));
+    ::close(59);
+    EXPECT_EQ(TempDir::Read(log), "abcx");
 
     const bool devices = ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
                          ::mknod(dir.File("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 &&
@@ -109,7 +118,7 @@ TEST(WriteFileAtomically, SpecialFilesAreWrittenIntoNeverReplaced)
         EXPECT_TRUE(fs::is_character_file(path)) << row.path;
     }
     EXPECT_TRUE(fs::is_symlink(dir.File("link")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.str()), fs::directory_iterator()), 5) << "no temporary left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.str()), fs::directory_iterator()), 6) << "no temporary left";
 }
 #endif
 
