@@ -167,6 +167,8 @@ TEST(BmpReader, HostileAndOddFilesStayInsideAndReadWhatIsThere)
     BitmapImage past;
     DecodeBitmap(Bmp(rle(-1), std::string("\x02\x01\x00\x00\x02\x03", 6)), past);
     EXPECT_FALSE(past.truncated);
+    DecodeBitmap(Bmp(rle(), std::string("\x00\x02", 2)), past);
+    EXPECT_TRUE(past.truncated) << "a delta cut off";
 
     // Files cut anywhere never read outside their bytes.
     const std::string whole = Bmp(rle(), std::string("\x00\x05\x01\x02\x03\x04\x05\x00\x03\x02\x00\x00\x04\x08", 14));

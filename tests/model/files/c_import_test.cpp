@@ -377,6 +377,15 @@ TEST(ImportPanel, ControlsFollowTheSelectedArrayAndImportReplacesTheSprite)
     EXPECT_EQ(f.state.sprite.height, 6);
     EXPECT_EQ(f.Row(5), (std::vector<int>{0, 0, 0, 0, 0, 3, 3, 0}));
     EXPECT_FALSE(f.state.saved);
+
+    // The first array follows the arrangement buttons too.
+    ImportCPanel first(Scan("char two[] = {0x01,0x02};\n"));
+    first.ArrayList_Click(0);
+    first.ParseGrayscale_Click(true);
+    first.LDMode_Click();
+    EXPECT_EQ(RowBits(first.buffer, 1, 0), 1u);
+    first.DLMode_Click();
+    EXPECT_EQ(RowBits(first.buffer, 0, 0), 1u);
 }
 
 TEST(ImportPanel, SameSizeImportKeepsTheUndoHistory)

@@ -47,6 +47,7 @@ TEST(ConfGuards, LineBreaksTypedOrPastedIntoOneLineBoxesAreDropped)
     EXPECT_EQ(ePerLine_Change("3\r\n"), "3");
     EXPECT_EQ(HeightBox_Change("2\n0"), "20");
     EXPECT_FALSE(HeightBox_Change("20"));
+    for (int entry : {0, 1, 2}) EXPECT_EQ(WidthEntryFor(8 << entry), entry) << "the size dialog opens on the width";
 
     // Each ASCII box shows its one character.
     testing::StateFixture f;
