@@ -117,8 +117,9 @@ def load_equivalents():
     if EQUIVALENTS.exists():
         for entry in EQUIVALENTS.read_text().splitlines():
             if entry.strip() and not entry.startswith("#"):
-                file, change, line = (part.strip() for part in entry.split(" | ")[:3])
-                known.add((file, change, line))
+                # The line itself may hold " | ": the reason is what follows the last one.
+                file, change, rest = entry.split(" | ", 2)
+                known.add((file.strip(), change.strip(), rest.rsplit(" | ", 1)[0].strip()))
     return known
 
 
