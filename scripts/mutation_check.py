@@ -253,7 +253,8 @@ def main():
 
     known = sum(1 for s in survivors if s[4])
     real = tried - unchanged - known
-    print(f"\nseed {args.seed}: {tried} faults, {unchanged} left the compiled code unchanged,"
+    label = "retried" if args.only or args.again else f"seed {args.seed}"
+    print(f"\n{label}: {tried} faults, {unchanged} left the compiled code unchanged,"
           f" {known} survivors are known equivalents; {caught} of the {real} others caught"
           f" ({100 * caught / max(real, 1):.0f}%), {len(survivors) - known} survived;"
           f" {unbuilt} faults did not build and were replaced")
