@@ -214,6 +214,10 @@ TEST(BmpReader, ReadingAFileReportsAsTheDialogExpects)
     TempDir::Write(good, Bmp(one, "1234567812345678"));
     EXPECT_TRUE(ReadBitmapFile(f.state, good, image));
     EXPECT_EQ(image.Gray(0, 1), 0) << "only the one colour used is read";
+    one.used = 0x01000001;
+    TempDir::Write(good, Bmp(one, "1234567812345678"));
+    EXPECT_TRUE(ReadBitmapFile(f.state, good, image));
+    EXPECT_EQ(image.Gray(0, 1), '1') << "more than 256 colours used reads all 256";
     EXPECT_EQ(f.view.status, "Ready");
 }
 
