@@ -39,7 +39,10 @@ TEST(Clipboard, ExportWritesMarkerSizeAndColumnsThenImportReadsItBack)
     EXPECT_EQ(f.state.clipboard.width, 2);
     f.state.selection.active = false;
     f.state.tool = kPasteTool;
+    DrawArea_MouseMove(f.state, 0, 0, At(5), At(5));
+    EXPECT_TRUE(f.view.overlays[static_cast<int>(OverlayShape::Rectpattern)].visible);
     DrawArea_MouseDown(f.state, 1, 0, At(5), At(5));
+    EXPECT_EQ(f.Row(7)[6], kWhite) << "nothing below the pasted rows";
     EXPECT_EQ(f.Row(5)[5], kWhite);
     EXPECT_EQ(f.Row(6)[5], kBlack);
     EXPECT_EQ(f.Row(5)[6], kLightGray);
@@ -56,6 +59,9 @@ TEST(Clipboard, ExportRefusesSizesTheTextCannotCarry)
     PXDCopyBttn_Click(f.state);
     EXPECT_EQ(f.view.clipboardText, "");
     EXPECT_EQ(f.view.messages.size(), 2u);
+    f.state.selection = {true, 3, 3, 1, 1};
+    PXDCopyBttn_Click(f.state);
+    EXPECT_EQ(f.view.clipboardText.size(), 8u) << "one pixel is carried";
 }
 
 TEST(Clipboard, ImportMessagesAndFailedImportKeepsClipboard)
@@ -99,6 +105,7 @@ TEST(Clipboard, ImportRoundsCodesHalfEvenAndTreatsOtherLevelsAsWhite)
     EXPECT_EQ(level(1), kDarkGray);  // 1.5 -> 2
     EXPECT_EQ(level(2), kWhite);     // 19.5 is no level
     EXPECT_EQ(level(3), kBlack);
+    EXPECT_TRUE(ParsePxdText("XPXDD" + Bytes({128, 64}) + std::string(128 * 64, '#'))) << "fills the buffer exactly";
 }
 
 TEST(Clipboard, CopyCutAndPasteNeedSelectionAndActiveCanvas)
@@ -123,6 +130,7 @@ TEST(Clipboard, CopyCutAndPasteNeedSelectionAndActiveCanvas)
     EXPECT_TRUE(f.state.clipboard.full);
     EXPECT_EQ(f.state.undoCount, 1);
     EXPECT_TRUE(f.view.IsEnabled("PasteMode"));
+    EXPECT_TRUE(f.view.IsEnabled("PasteBttn"));
     EXPECT_EQ(f.Row(1), row1);
     for (int y = 2; y < 5; ++y)
         for (int x = 2; x < 5; ++x) EXPECT_EQ(f.Row(y)[x], kWhite);

@@ -38,6 +38,8 @@ TEST(DrawingTools, PencilStrokeIsOneUndoStepWithUnjoinedStampsAndMarksModified)
     EXPECT_EQ(Level(f, 5, 1), kBlack);
     EXPECT_EQ(Level(f, 3, 1), kWhite);  // a jump leaves separate stamps
     EXPECT_EQ(f.view.canvasTooltip, "5, 1");
+    DrawArea_MouseMove(f.state, 1, 0, At(9), At(9));
+    EXPECT_EQ(Level(f, 9, 9), kWhite) << "a drag after the release draws nothing";
     UndoStep(f.state);
     EXPECT_EQ(CountLevel(f, kWhite), 256);
 
@@ -99,6 +101,9 @@ TEST(DrawingTools, LineRoundsHalvesToEvenAndClickWithoutDragDrawsNothing)
     EXPECT_EQ(g.Row(0), (std::vector<int>{3, 3, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(g.Row(1), (std::vector<int>{0, 0, 3, 0, 0, 0, 0, 0}));
     EXPECT_EQ(g.Row(2), (std::vector<int>{0, 0, 0, 3, 3, 0, 0, 0}));
+    DrawLine(g.state, 6, 6, 6, 7, kBlack);  // a single step down, then right
+    DrawLine(g.state, 6, 4, 7, 4, kBlack);
+    EXPECT_EQ(g.Row(6)[6] + g.Row(7)[6] + g.Row(4)[6] + g.Row(4)[7], 4 * kBlack);
 
     StateFixture h(8, 8);
     h.state.tool = kLineTool;

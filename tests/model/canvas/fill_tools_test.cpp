@@ -46,9 +46,9 @@ TEST(FillTools, FloodFillChangesAndPaintsExactlyTheConnectedRegion)
     for (const testing::AreaCase& c : testing::AreaCases()) {
         for (const auto& [x, y] : {std::pair{0, 0}, {c.width / 2, c.height / 2}, {c.width - 1, c.height - 1},
                                    {-1, 0}, {c.width, 1}}) {
-            for (const int level : {kBlack, kWhite}) {
+            for (const auto& [level, levels] : {std::pair{kBlack, 2}, {kWhite, 2}, {kWhite, 4}}) {
                 StateFixture f(c.width, c.height);
-                testing::Speckle(f, 4, 2);
+                testing::Speckle(f, 4, levels);
                 f.state.selection = c.selection;
                 const Cells region = PlainRegion(f.state, x, y, level);
                 std::vector<std::vector<int>> expect = f.Levels();

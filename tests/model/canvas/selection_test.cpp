@@ -44,6 +44,7 @@ TEST(Selection, DragSelectsBetweenCornersAndBackPastAnchor)
     // A plain click drops it again.
     DrawArea_MouseDown(f.state, 1, 0, At(8), At(8));
     EXPECT_FALSE(s.active);
+    EXPECT_EQ(f.view.overlays[0].width + f.view.overlays[0].height, 0);
     EXPECT_FALSE(f.view.selectionMarkerVisible);
     EXPECT_FALSE(f.view.IsEnabled("MoveMode"));
 }
@@ -69,6 +70,7 @@ TEST(Selection, MoveStaysInsideSpriteAndAxisBlockedAloneOnDiagonal)
     StateFixture f(16, 16);
     SelectAll_Click(f.state);
     EXPECT_EQ(f.state.selection.width, 16);
+    EXPECT_EQ(f.state.selection.x + f.state.selection.y, 0);
     f.state.selection = {true, 12, 4, 4, 4};
     Drag(f, kMoveTool, 13, 5, 15, 3);  // right is blocked, up is free
     EXPECT_EQ(f.state.selection.x, 12);
@@ -81,6 +83,13 @@ TEST(Selection, MoveStaysInsideSpriteAndAxisBlockedAloneOnDiagonal)
     EXPECT_EQ(f.state.selection.x, 7);
     EXPECT_EQ(f.state.selection.y, 0);
     EXPECT_EQ(f.Row(1), std::vector<int>(16, 0));  // only the rectangle moves
+    // A step that ends flush with an edge is taken: right and bottom, then left.
+    DrawArea_MouseUp(f.state, 1, 0, At(-20), At(-20));
+    Drag(f, kMoveTool, 8, 1, 13, 13);
+    EXPECT_EQ(f.state.selection.x, 12);
+    EXPECT_EQ(f.state.selection.y, 12);
+    DrawArea_MouseMove(f.state, 1, 0, At(1), At(13));
+    EXPECT_EQ(f.state.selection.x, 0);
 }
 
 TEST(Selection, MarkerFollowsViewOrigin)

@@ -31,6 +31,10 @@ TEST(ToolWindows, ListsAndChoicesSetZoomPenAndColours)
     EXPECT_EQ(f.state.secondaryColor, kLightGray);
     ColorBttn_MouseDown(f.state, 1, 1);
     EXPECT_EQ(f.state.primaryColor, kLightGray);
+    ColorBttn_MouseDown(f.state, 3, 1);
+    EXPECT_EQ(f.state.primaryColor, kBlack);
+    ColorBttn_MouseDown(f.state, 0, 2);
+    EXPECT_EQ(f.state.secondaryColor, kWhite);
 }
 
 TEST(ToolWindows, ToolButtonsCodesAndPasteNeedsContent)

@@ -54,6 +54,7 @@ struct Fields {
     std::int32_t height = 2;
     std::uint16_t bits = 8;
     std::uint32_t compression = 0;
+    std::uint32_t used = 0;  // palette entries; 0 means all 256
 };
 
 void Put(std::string& out, std::uint32_t value, int bytes)
@@ -75,7 +76,9 @@ std::string Bmp(const Fields& f, std::string_view data)
     Put(out, 1, 2);
     Put(out, f.bits, 2);
     Put(out, f.compression, 4);
-    Put(out, 0, 20);
+    Put(out, 0, 12);
+    Put(out, f.used, 4);
+    Put(out, 0, 4);
     for (int i = 0; i < 256; ++i) Put(out, static_cast<std::uint32_t>(i * 0x010101), 4);
     out += data;
     return out;
@@ -116,6 +119,7 @@ TEST(BmpReader, HostileAndOddFilesStayInsideAndReadWhatIsThere)
         {"top-down rows", with([](Fields& f) { f.height = -2; }), twoRows, BitmapOutcome::Read, 8, 2, lowRow, highRow},
         {"file ends inside a row", Fields{}, twoRows.substr(0, 11), BitmapOutcome::Read, 8, 2, {17, 18, 19, 0, 0, 0, 0, 0}, lowRow},
         {"data offset past the file", with([](Fields& f) { f.offset = 0xFFFFFFF0; }), twoRows, BitmapOutcome::Read, 8, 2, zeros, zeros},
+        {"data offset's fourth byte counts", with([](Fields& f) { f.offset += 1u << 24; }), twoRows, BitmapOutcome::Read, 8, 2, zeros, zeros},
         {"height -2^31", with([](Fields& f) { f.height = INT_MIN; }), twoRows, BitmapOutcome::Read, 8, 400, lowRow, highRow},
         {"height 2^31-1", with([](Fields& f) { f.height = kHuge; }), twoRows, BitmapOutcome::Read, 8, 400, zeros, zeros},
         {"width 2^31-1", with([](Fields& f) { f.width = kHuge; }), twoRows, BitmapOutcome::Read, 400, 2, {}, {}},
@@ -130,6 +134,8 @@ TEST(BmpReader, HostileAndOddFilesStayInsideAndReadWhatIsThere)
          BitmapOutcome::Read, 8, 2, {9, 9, 0, 0, 0, 0, 0, 0}, {5, 5, 5, 7, 7, 7, 7, 7}},
         {"odd absolute run drops its pad byte", rle(), std::string("\x00\x03\x01\x02\x03\xEE\x01\x04", 8),
          BitmapOutcome::Read, 8, 2, zeros, {1, 2, 3, 4, 0, 0, 0, 0}},
+        {"absolute run writes its pixels only", rle(), std::string("\x00\x03\x01\x02\x03\xEE\x00\x00", 8),
+         BitmapOutcome::Read, 8, 2, zeros, {1, 2, 3, 0, 0, 0, 0, 0}},
         {"delta past the image", rle(), std::string("\x00\x02\x05\x00\x02\x06\x00\x02\x00\x09\x03\x07", 12),
          BitmapOutcome::Read, 8, 2, zeros, {0, 0, 0, 0, 0, 6, 6, 0}},
         {"absolute run past the end of the file", rle(), std::string("\x00\x08\x01\x02\x03", 5),
@@ -157,6 +163,13 @@ TEST(BmpReader, HostileAndOddFilesStayInsideAndReadWhatIsThere)
         for (int y = 2; y < image.height; ++y)
             for (int x = 0; x < image.width; ++x) ASSERT_EQ(image.Index(x, y), 0) << r.name;
     }
+    // Runs that move past the last row end the read whole, though no end code follows.
+    BitmapImage past;
+    DecodeBitmap(Bmp(rle(-1), std::string("\x02\x01\x00\x00\x02\x03", 6)), past);
+    EXPECT_FALSE(past.truncated);
+    DecodeBitmap(Bmp(rle(), std::string("\x00\x02", 2)), past);
+    EXPECT_TRUE(past.truncated) << "a delta cut off";
+
     // Files cut anywhere never read outside their bytes.
     const std::string whole = Bmp(rle(), std::string("\x00\x05\x01\x02\x03\x04\x05\x00\x03\x02\x00\x00\x04\x08", 14));
     for (std::size_t n = 0; n <= whole.size(); ++n) {
@@ -196,6 +209,15 @@ TEST(BmpReader, ReadingAFileReportsAsTheDialogExpects)
     f.view.status.clear();
     EXPECT_TRUE(ReadBitmapFile(f.state, good, image));
     EXPECT_EQ(image.Gray(0, 1), '1') << "the palette maps index i to gray i";
+    Fields one;
+    one.used = 1;
+    TempDir::Write(good, Bmp(one, "1234567812345678"));
+    EXPECT_TRUE(ReadBitmapFile(f.state, good, image));
+    EXPECT_EQ(image.Gray(0, 1), 0) << "only the one colour used is read";
+    one.used = 0x01000001;
+    TempDir::Write(good, Bmp(one, "1234567812345678"));
+    EXPECT_TRUE(ReadBitmapFile(f.state, good, image));
+    EXPECT_EQ(image.Gray(0, 1), '1') << "more than 256 colours used reads all 256";
     EXPECT_EQ(f.view.status, "Ready");
 }
 

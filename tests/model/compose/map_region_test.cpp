@@ -27,6 +27,7 @@ TEST(MapRegion, DragMovesResizeGrowsAndThePictureHoldsTheRectangle)
         {"corner grip resizes", {{'d', 1, 34, 33}, {'m', 1, 50, 40}}, 0, 0, 50, 40, true},
         {"three pixels off is no grip", {{'d', 1, 35, 32}}, 35, 32, 32, 32, false},
         {"resize never below one pixel", {{'d', 1, 32, 32}, {'m', 1, -5, 0}}, 0, 0, 32, 32, true},
+        {"resize onto the left edge keeps the width", {{'d', 1, 32, 32}, {'m', 1, 0, 50}}, 0, 0, 32, 50, true},
         {"release ends resizing", {{'d', 1, 32, 32}, {'u', 0, 32, 32}, {'m', 0, 90, 90}}, 0, 0, 32, 32, false},
         {"left of the picture stops at 0", {{'d', 1, -20, -3}}, 0, 0, 32, 32, false},
         {"past the right edge the width shrinks", {{'d', 1, 90, 70}}, 90, 70, 10, 10, false},

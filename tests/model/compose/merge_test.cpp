@@ -122,6 +122,8 @@ TEST(Merge, RefusedFilesLeaveTheSpriteAsItWas)
     ASSERT_TRUE(panel.LoadMSprite(f.state, WriteFile(dir, 16, 156, false)));
     ASSERT_TRUE(panel.OkBttn_Click(f.state));
     EXPECT_EQ(f.state.sprite.height, 256);
+    // A No to the irreversible-change question opens no merge panel.
+    EXPECT_FALSE(MergeSprite_Click(f.state, panel));
 }
 
 TEST(Merge, OkChecksTheSpriteAsItIsNow)

@@ -109,6 +109,14 @@ TEST(DocumentCommands, HelpFallsBackToTheManualThenReportsFailure)
     f.view.openDocumentSucceeds = false;
     HelpBttn_Click(f.state, exe.str());
     EXPECT_EQ(f.view.LastMessage(), "Error while trying to load help file!");
+
+    // A compiled help file beside the manual, not the program, is found too.
+    TempDir share;
+    TempDir::Write(share.File("Pixador.chm"), "chm");
+    f.state.programDir = share.File("bin");
+    f.view.openDocumentSucceeds = true;
+    HelpBttn_Click(f.state, share.str());
+    EXPECT_EQ(f.view.openedDocuments.back(), share.File("Pixador.chm"));
 }
 
 TEST(DocumentCommands, DropsAndQuitFollowTheRules)

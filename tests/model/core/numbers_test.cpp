@@ -32,6 +32,7 @@ TEST(Numbers, TypedNumbersReadTheirLeadingPartAndRoundHalvesToEven)
     EXPECT_EQ(ReadInt16("-2.5"), -2);
     EXPECT_EQ(ReadInt16("1e2"), 100);
     EXPECT_EQ(ReadInt16("1e"), 1);
+    EXPECT_EQ(ReadInt16("2x5"), 2);
     EXPECT_EQ(ReadInt16("32767"), 32767);
     EXPECT_EQ(ReadInt16("-32768"), -32768);
     EXPECT_FALSE(ReadInt16("32768"));

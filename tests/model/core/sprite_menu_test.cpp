@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/noise_dialog.h"
+#include "core/shift_dialog.h"
 #include "core/waves_dialog.h"
 #include "support/state_fixture.h"
 
@@ -43,6 +44,32 @@ TEST(SpriteMenu, EveryFilterStaysInsideTheSelection)
         }
         EXPECT_TRUE(changedInside) << c.name;
         EXPECT_EQ(f.state.undoCount, 1) << c.name;
+    }
+}
+
+// A same-size command works on the sprite's two planes alone: the cells past them stay as they
+// were (on the tallest sprite they lie past the buffer's end).
+TEST(SpriteMenu, EveryWholeSpriteCommandLeavesTheCellsPastThePlanes)
+{
+    struct Case { const char* name; void (*run)(EditorState&); };
+    const Case cases[] = {
+        {"clear", ClearBttn_Click}, {"fill", FillAll_Click}, {"flip h", HorizFlip_Click}, {"flip v", VertFlip_Click},
+        {"up", ShiftUp_Click}, {"down", ShiftDown_Click}, {"right", ShiftRight_Click}, {"left", ShiftLeft_Click},
+        {"shift 3,-2", [](EditorState& s) { OkShift_Click(s, "3", "-2"); }},
+        {"lighten", BrightnesPlusBttn_Click}, {"darken", BrightnesMinusBttn_Click},
+        {"white and black", ForceBWBttn_Click}, {"blur", BlurBttn_Click},
+        {"noise", [](EditorState& s) { NoiseApplyBttn_Click(s, 100); }},
+        {"waves x", [](EditorState& s) { WavesApplyBttn_Click(s, 0, 0, "360", "3"); }},
+        {"waves y", [](EditorState& s) { WavesApplyBttn_Click(s, 1, 1, "360", "3"); }},
+    };
+    constexpr std::size_t kPlanes = 2 * 16 * 16;
+    for (const Case& c : cases) {
+        StateFixture f(16, 16);
+        f.Scribble(5);
+        CellBuffer& cells = f.state.sprite.cells;
+        for (std::size_t i = kPlanes; i < cells.size(); ++i) cells[i] = i % 3 == 0;
+        c.run(f.state);
+        for (std::size_t i = kPlanes; i < cells.size(); ++i) ASSERT_EQ(cells[i], i % 3 == 0) << c.name << " cell " << i;
     }
 }
 

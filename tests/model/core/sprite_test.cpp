@@ -37,6 +37,7 @@ TEST(Sprite, ActiveAreaLimitsReadsAndWrites)
     f.state.selection = {true, 4, 4, 3, 2};
 
     EXPECT_EQ(GetPixel(f.state, 0, 0), kWhite) << "a black pixel outside the selection reads white";
+    EXPECT_EQ(DarkBitInArea(f.state, 0, 0), 0);
     EXPECT_EQ(f.Row(0)[0], kBlack) << "but is still black";
 
     SetPixel(f.state, 3, 4, kBlack);  // left of the selection
@@ -87,6 +88,8 @@ TEST(Sprite, ColoursComeFromTheCurrentSet)
     EXPECT_EQ(PlanesToColor(f.state, 5, 5), 0u);
     const DarkLight four = GrayToPlanes(4);
     EXPECT_EQ(four.dark + four.light, 0);
+    f.state.colorSet[3] = 0x102010;
+    EXPECT_EQ(LevelToColor(f.state, 3), 0x102010u);
 }
 
 }  // namespace

@@ -34,6 +34,12 @@ TEST(WholeSprite, ResizeKeepsTopLeftOverlapAndWhitensTheRest)
         EXPECT_EQ(f.Row(y), std::vector<int>(old.begin(), old.begin() + 8));
     }
     for (std::size_t i = 2 * 8 * 3; i < kCellCount; ++i) ASSERT_EQ(f.state.sprite.cells[i], 0) << i;
+
+    // A single row is kept too.
+    ResizeSprite(f.state, 8, 1);
+    ResizeSprite(f.state, 8, 2);
+    const std::vector<int> first = before.Row(0);
+    EXPECT_EQ(f.Row(0), std::vector<int>(first.begin(), first.begin() + 8));
 }
 
 TEST(WholeSprite, ResizeEmptiesHistoriesDropsSelectionAndKeepsSaved)

@@ -104,6 +104,13 @@ TEST(CSourceScan, TheNarrowGrammarSkipsWhatItDoesNotRead)
     found = Scan("char a[1] = {0x01}; char b[1] = {0x02};\nchar c[1] = {0x03};");
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[1].name, "c");
+
+    // A skipped declaration is told by its line, CR LF counting as one break from the first.
+    std::vector<SkippedDeclaration> skipped;
+    ScanCSourceText("\r\n\r\nstatic const unsigned char c[2] = {0x00,0x00};", found, &skipped);
+    ASSERT_EQ(skipped.size(), 1u);
+    EXPECT_EQ(skipped[0].line, 3);
+    EXPECT_EQ(skipped[0].text, "static const unsigned char c[2] = {0x00,0x00};") << "the last line ends with the text";
 }
 
 TEST(CSourceScan, BadTextFailsWithoutReadingPastIt)
@@ -226,6 +233,11 @@ TEST(CArrayDecode, ItemRules)
     EXPECT_EQ(b.height(), 1);
     EXPECT_EQ(RowBits(b, 0, 0), 0x80000001u);
 
+    // Any non-zero digit of a "0b" item sets its pixel.
+    b = DecodeArray(Array(8, 1, "0b19200"), bw);
+    EXPECT_EQ(RowBits(b, 0, 0), 0xE0u);
+    EXPECT_EQ(BlankReadItems(Array(8, 3, "0x,77,0b")), 1) << "a bare 0x or 0b is still a pixel row";
+
     // An item far longer than any row.
     b = DecodeArray(Array(8, 2, "0x" + std::string(100000, 'f') + ",0b" + std::string(100000, '1')), bw);
     EXPECT_EQ(RowBits(b, 0, 0), 0xFFu);
@@ -260,6 +272,12 @@ TEST(CArrayDecode, PlanesSpritesAndOddCounts)
     EXPECT_EQ(RowBits(b, 1, 1), 4u);
     EXPECT_EQ(RowBits(b, 0, 2), 5u);
     EXPECT_EQ(RowBits(b, 1, 2), 6u);
+    // Split into files, each sprite is a buffer of its own; a count that does not divide is refused.
+    const std::vector<PlaneBuffer> parts = DecodeSprites(Array(8, 6, "0x01,0x02,0x03,0x04,0x05,0x06"), 3, true);
+    ASSERT_EQ(parts.size(), 3u);
+    EXPECT_EQ(RowBits(parts[2], 0, 0) * 16 + RowBits(parts[2], 1, 0), 0x56u);
+    EXPECT_EQ(DecodeSprites(Array(8, 2, "0x01,0x02"), 1, true).size(), 1u);
+    EXPECT_TRUE(DecodeSprites(Array(8, 6, "0x01,0x02,0x03,0x04,0x05,0x06"), 2, true).empty());
     // A sprite count that does not divide the rows is not trusted.
     DecodeChoice wrong{true, true, 4};
     b = DecodeArray(Array(8, 6, "0x01,0x02,0x03,0x04,0x05,0x06"), wrong);
@@ -359,6 +377,15 @@ TEST(ImportPanel, ControlsFollowTheSelectedArrayAndImportReplacesTheSprite)
     EXPECT_EQ(f.state.sprite.height, 6);
     EXPECT_EQ(f.Row(5), (std::vector<int>{0, 0, 0, 0, 0, 3, 3, 0}));
     EXPECT_FALSE(f.state.saved);
+
+    // The first array follows the arrangement buttons too.
+    ImportCPanel first(Scan("char two[] = {0x01,0x02};\n"));
+    first.ArrayList_Click(0);
+    first.ParseGrayscale_Click(true);
+    first.LDMode_Click();
+    EXPECT_EQ(RowBits(first.buffer, 1, 0), 1u);
+    first.DLMode_Click();
+    EXPECT_EQ(RowBits(first.buffer, 0, 0), 1u);
 }
 
 TEST(ImportPanel, SameSizeImportKeepsTheUndoHistory)

@@ -358,6 +358,12 @@ TEST(CSourceFile, NamesDefinesAndTheGrayOffLineFollowThePreferences)
                   std::string::npos);
         EXPECT_EQ(f.view.LastMessage(), "Interlaced arrangement is not possible with B&W data!!");
     }
+    {
+        // A width no element type holds (a sprite file may say 40) is refused.
+        StateFixture f(40, 2);
+        EXPECT_TRUE(GenerateCode(f.state, CodeLanguage::C, false).refused);
+        EXPECT_EQ(f.view.LastMessage(), "Only sprites 8, 16 or 32 pixels wide can be written as code!");
+    }
 }
 
 TEST(CSourceFile, OverwriteIsAskedAndAFailedWriteKeepsTheOldFile)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -64,8 +65,8 @@ TEST(WriteFileAtomically, SymbolicLinkIsWrittenThroughAndStaysALink)
 
 #ifndef _WIN32
 // What is not a regular file is written straight into and stays what it was. The devices are
-// made here with the numbers of the null and the full device, never the system's own entries:
-// a fault would replace those for the whole machine.
+// made here with the numbers of the null device, the full device and of no device at all, never the
+// system's own entries: a fault would replace those for the whole machine.
 TEST(WriteFileAtomically, SpecialFilesAreWrittenIntoNeverReplaced)
 {
     TempDir dir;
@@ -77,16 +78,37 @@ TEST(WriteFileAtomically, SpecialFilesAreWrittenIntoNeverReplaced)
     reader.join();
     EXPECT_TRUE(toFifo) << toFifo.error;
     EXPECT_EQ(received, "through the pipe");
+    // A pipe whose reader has gone fails with the reason, and the program lives on. Its
+    // descriptor has two digits, one a 9.
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    ASSERT_EQ(::fcntl(59, F_GETFD), -1) << "descriptor 59 is free";
+    ASSERT_EQ(::dup2(ends[1], 59), 59);
+    ::close(ends[1]);
+    EXPECT_EQ(WriteFileAtomically("/dev/fd/59", "x").error, "Broken pipe");
+    ::close(59);
+    // Such a descriptor is written where it stands: a file opened for appending keeps its start.
+    const std::string log = dir.File("log");
+    TempDir::Write(log, "abc");
+    const int appending = ::open(log.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    ASSERT_EQ(::dup2(appending, 59), 59);
+    ::close(appending);
+    EXPECT_TRUE(WriteFileAtomically("/dev/fd/59", "x"));
+    ::close(59);
+    EXPECT_EQ(TempDir::Read(log), "abcx");
 
     const bool devices = ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
-                         ::mknod(dir.File("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+                         ::mknod(dir.File("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 &&
+                         ::mknod(dir.File("gone").c_str(), S_IFCHR | 0666, makedev(0, 0)) == 0;
     if (!devices) GTEST_SKIP() << "device rows need the right to make devices (root)";
     fs::create_symlink("null", dir.File("link"));
     struct Row {
         const char* path;
         const char* error;
     };
-    const Row rows[] = {{"null", ""}, {"link", ""}, {"full", "No space left on device"}};
+    const Row rows[] = {{"null", ""}, {"link", ""}, {"full", "No space left on device"},
+                        {"gone", "No such device or address"}};
     for (const Row& row : rows) {
         const std::string path = dir.File(row.path);
         EXPECT_EQ(WriteFileAtomically(path, "int x;\n").error, row.error) << row.path;
@@ -96,7 +118,7 @@ TEST(WriteFileAtomically, SpecialFilesAreWrittenIntoNeverReplaced)
         EXPECT_TRUE(fs::is_character_file(path)) << row.path;
     }
     EXPECT_TRUE(fs::is_symlink(dir.File("link")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.str()), fs::directory_iterator()), 4) << "no temporary left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.str()), fs::directory_iterator()), 6) << "no temporary left";
 }
 #endif
 

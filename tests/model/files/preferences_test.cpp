@@ -124,6 +124,7 @@ TEST(Preferences, ReadingClampsAndFindsKeysLoosely)
                    "ASCIIcolors=ab\r\n"
                    "=LCDColorSet= 0\r\n"      // starts with '=': skipped
                    "no equals sign here\r\n"
+                   "SpriteName\r\n"           // no '=': skipped
                    "Unknown= 99999\r\n"
                    "GraphLib= 2.5\r\n");      // rounds to 2: true
     StateFixture f;
@@ -142,9 +143,10 @@ TEST(Preferences, ReadingClampsAndFindsKeysLoosely)
     EXPECT_TRUE(p.GraphLib);
     EXPECT_TRUE(f.view.messages.empty());
 
-    TempDir::Write(path, "ItemsPerLine= 0\r\n");
+    TempDir::Write(path, "ItemsPerLine= 0\r\nDefaultWidth= 7\r\n");
     ReadPreferences(f.state, path);
     EXPECT_EQ(f.state.preferences.ItemsPerLine, 1);
+    EXPECT_EQ(f.state.preferences.DefaultWidth, 8);
     EXPECT_EQ(f.state.preferences.SpriteName, "ship") << "keys not in the file keep their values";
 }
 

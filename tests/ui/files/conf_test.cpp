@@ -33,6 +33,7 @@ TEST(ConfDialog, GuardsWhileTypingAndRoundTripToTheIniFile)
     QWidget* conf = OpenConf(f);
     ASSERT_NE(conf, nullptr);
     EXPECT_EQ(conf->windowTitle(), QString("Pixador Configuration panel"));
+    EXPECT_EQ(conf->findChild<QComboBox*>("DefW")->currentIndex(), 0) << "the default width, 8";
     auto* name = conf->findChild<QLineEdit*>("SpriteName");
     EXPECT_EQ(name->text(), QString("sprite"));
     EXPECT_EQ(name->maxLength(), 20);
