@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xclip imagemagick libpng-dev libfontconfig-dev python3-pil pkg-config libxcb1-dev
+          xvfb xauth xclip xdotool imagemagick libpng-dev libfontconfig-dev python3-pil pkg-config libxcb1-dev
           scdoc dpkg-dev lintian appstream desktop-file-utils man-db qt6-wayland weston "$@")
 
 missing=()

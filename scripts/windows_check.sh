@@ -78,8 +78,10 @@ run_gtest() {  # executable
     passed=$((passed + ${p:-0}))
     failed=$((failed + ${f:-0}))
     skipped=$((skipped + ${s:-0}))
-    if ((status != 0)) && [ -z "$f" ]; then
-        tail -20 "$log"
+    # A run that ended without gtest's summary crashed, whatever status Wine's debugger left.
+    if [ -z "$p" ] || { ((status != 0)) && [ -z "$f" ]; }; then
+        echo "FAILED: $1.exe ended without finishing its tests (status $status)"
+        grep -m1 -B1 'Unhandled' "$log" || tail -20 "$log"
         failed=$((failed + 1))
     fi
 }

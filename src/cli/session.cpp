@@ -18,19 +18,11 @@
 #include "files/file_io.h"
 #include "files/preferences.h"
 #include "platform/folders.h"
+#include "platform/utf8_path.h"
 
 namespace pixador::cli {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-fs::path ToPath(const std::string& utf8)
-{
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-}  // namespace
 
 void Session::Fail(const std::string& file, const std::string& reason)
 {
@@ -84,10 +76,10 @@ bool Session::SetOutput(const std::optional<std::string>& out, std::size_t input
     outIsStream_ = out && (*out == "-" || IsStreamTarget(*out));
     if (!out || outIsStream_) return true;
     std::error_code ec;
-    const bool isDir = fs::is_directory(ToPath(*out), ec);
+    const bool isDir = fs::is_directory(PathFromUtf8(*out), ec);
     outIsFolder_ = inputs > 1 || isDir || IsPathSeparator(out->back());
     if (outIsFolder_ && !isDir) {
-        fs::create_directories(ToPath(*out), ec);
+        fs::create_directories(PathFromUtf8(*out), ec);
         if (ec) {
             error = *out + ": cannot create the output folder (" + ec.message() + ")";
             return false;
@@ -136,7 +128,7 @@ int Session::Finish()
 std::string UnreadableText(const std::string& path)
 {
     std::error_code ec;
-    const fs::file_status st = fs::status(ToPath(path), ec);
+    const fs::file_status st = fs::status(PathFromUtf8(path), ec);
     if (fs::is_directory(st)) return "is a folder";
     if (ec == std::errc::no_such_file_or_directory) return "no such file";
     if (ec) return "cannot read: " + ec.message();

@@ -7,6 +7,7 @@
 #include "files/file_io.h"
 #include "files/pxd_file.h"
 #include "files/quick_access_file.h"
+#include "files/recovery.h"
 #include "files/window_arrangement.h"
 #include "core/whole_sprite.h"
 
@@ -129,9 +130,11 @@ void MDIForm_OLEDragDrop(EditorState& state, const std::vector<std::string>& fil
 
 bool MDIForm_QueryUnload(EditorState& state)
 {
-    if (!state.saved) AskSaveChanges(state);
+    // Declining to save gives the changes up, and their copy with them.
+    if (!state.saved && !AskSaveChanges(state) && state.recovery) state.recovery->Remove();
     const bool quit = AskQuestion(state, "Are you sure you want to quit?", kBanner);
     WriteWindowArrangement(state, JoinPath(state.programDir, "PxdWinPos.ini"));
+    if (quit && state.recovery) state.recovery->Remove();
     return quit;
 }
 

@@ -16,6 +16,7 @@
 namespace pixador {
 
 class EditorView;
+class RecoveryCopy;
 
 // Screen colours of levels 0..3, each 0x00BBGGRR.
 using LcdColorSet = std::array<std::uint32_t, 4>;
@@ -64,6 +65,8 @@ struct EditorState {
     std::string lastDir;
     // The folder of the three INI files, chosen once at start-up.
     std::string programDir;
+    // The copy of unsaved work this editor keeps, when it keeps one.
+    RecoveryCopy* recovery = nullptr;
 
     // Oldest first; counts mirror the sizes and never exceed kHistoryLimit.
     std::int16_t undoCount = 0;

@@ -28,11 +28,13 @@ bool ConfirmIrreversible(EditorState& state)
     return true;
 }
 
-void AskSaveChanges(EditorState& state)
+bool AskSaveChanges(EditorState& state)
 {
-    if (AskQuestion(state, std::string("your Sprite have changed since the last time you saved it.") +
-                               kMessageLineBreak + "Do you want to save it now?"))
-        SaveBttn_Click(state);
+    if (!AskQuestion(state, std::string("your Sprite have changed since the last time you saved it.") +
+                                kMessageLineBreak + "Do you want to save it now?"))
+        return false;
+    SaveBttn_Click(state);
+    return true;
 }
 
 bool ConfirmOverwrite(EditorState& state, const std::string& path)

@@ -20,8 +20,8 @@ bool AskQuestion(EditorState& state, const std::string& text, const std::string&
 
 // Asks before a change that cannot be undone (unless the preference is off), offering to save.
 bool ConfirmIrreversible(EditorState& state);
-// Offers to save; either way the caller goes on.
-void AskSaveChanges(EditorState& state);
+// Offers to save; either way the caller goes on. False when the user declined.
+bool AskSaveChanges(EditorState& state);
 // True when path does not exist or the user agrees to replace it. The old file stays on disk:
 // writers replace it only once the new content is written in full.
 bool ConfirmOverwrite(EditorState& state, const std::string& path);

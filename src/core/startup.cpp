@@ -13,6 +13,7 @@
 #include "files/preferences.h"
 #include "files/pxd_file.h"
 #include "files/quick_access_file.h"
+#include "files/recovery.h"
 #include "files/window_arrangement.h"
 
 namespace pixador {
@@ -58,7 +59,12 @@ void MDIForm_Load(EditorState& state, const SystemMetrics& metrics, const std::s
     ReadPreferences(state, JoinPath(state.programDir, "Pixador.ini"));
     state.lcdColors = state.preferences.LCDColorSet;
     ResizeSprite(state, state.preferences.DefaultWidth, state.preferences.DefaultHeight);
-    if (!commandLine.empty()) LoadSprite(state, CommandLinePath(commandLine));
+    if (state.recovery) state.recovery->Offer(state);
+    if (!commandLine.empty()) {
+        // Work just recovered is offered for saving first, as Open offers it.
+        if (!state.saved) AskSaveChanges(state);
+        LoadSprite(state, CommandLinePath(commandLine));
+    }
     windows.SizeCanvasWindow(state.windowLayout);
     ApplyColorSet(state);
     ReadQuickAccess(state, JoinPath(state.programDir, "QAccess.ini"));

@@ -24,24 +24,43 @@
 #include <unistd.h>
 #endif
 
+#include "platform/utf8_path.h"
+
 namespace pixador {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-fs::path ToPath(const std::string& utf8)
-{
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-}  // namespace
 
 bool FileExists(const std::string& path)
 {
     if (path.empty()) return false;
     std::error_code ec;
-    return fs::is_regular_file(ToPath(path), ec);
+    return fs::is_regular_file(PathFromUtf8(path), ec);
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(PathFromUtf8(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code kind;
+        if (!it->is_regular_file(kind)) continue;
+        names.push_back(Utf8OfPath(it->path().filename()));
+    }
+    return names;
+}
+
+bool MakeFolder(const std::string& folder)
+{
+    std::error_code ec;
+    fs::create_directories(PathFromUtf8(folder), ec);
+    return fs::is_directory(PathFromUtf8(folder), ec);
+}
+
+bool RemoveFile(const std::string& path)
+{
+    std::error_code ec;
+    fs::remove(PathFromUtf8(path), ec);
+    return !fs::exists(PathFromUtf8(path), ec) && !ec;
 }
 
 namespace {
@@ -87,7 +106,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
     if (failed) return std::nullopt;
     return out;
 #else
-    const FileHandle in = OpenFile(ToPath(path), "rb");
+    const FileHandle in = OpenFile(PathFromUtf8(path), "rb");
     if (!in) return std::nullopt;
     std::string out;
     char chunk[16384];
@@ -508,6 +527,15 @@ int ReplaceWith(const fs::path& temp, const fs::path& target)
 
 #endif
 
+}  // namespace
+
+bool RenameFile(const std::string& from, const std::string& to)
+{
+    return ReplaceWith(PathFromUtf8(from), PathFromUtf8(to)) == 0;
+}
+
+namespace {
+
 struct StagedFile {
     fs::path temp;
     fs::path target;
@@ -519,7 +547,7 @@ struct StagedFile {
 WriteResult StageFile(const std::string& path, std::string_view bytes, bool sync, std::optional<StagedFile>& staged)
 {
     if (path.empty()) return Failed(ENOENT);
-    const WriteTarget target = ExamineTarget(ToPath(path));
+    const WriteTarget target = ExamineTarget(PathFromUtf8(path));
     switch (target.kind) {
     case WriteTarget::Refused: return Failed(target.error);
     case WriteTarget::Stream:
@@ -560,7 +588,7 @@ WriteResult Land(const StagedFile& staged)
 bool IsStreamTarget(const std::string& path)
 {
     if (path.empty()) return false;
-    const WriteTarget::Kind kind = ExamineTarget(ToPath(path)).kind;
+    const WriteTarget::Kind kind = ExamineTarget(PathFromUtf8(path)).kind;
     return kind == WriteTarget::Stream || kind == WriteTarget::Descriptor;
 }
 

@@ -12,6 +12,15 @@ namespace pixador {
 
 bool FileExists(const std::string& path);
 
+// The names of the regular files in folder, in no order; empty when it cannot be read.
+std::vector<std::string> FileNamesIn(const std::string& folder);
+// Creates folder and the folders above it; true when it exists afterwards.
+bool MakeFolder(const std::string& folder);
+// Renames from over to, replacing a file already there; false when that fails.
+bool RenameFile(const std::string& from, const std::string& to);
+// True when path is gone afterwards.
+bool RemoveFile(const std::string& path);
+
 // At most maxBytes from the start of the file; empty when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = SIZE_MAX);
 

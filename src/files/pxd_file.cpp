@@ -6,18 +6,15 @@
 #include "core/sprite.h"
 #include "core/text_helpers.h"
 #include "core/whole_sprite.h"
+#include "files/recovery.h"
 
 namespace pixador {
 
-namespace {
-
-void ShowLoadFailure(EditorState& state, const std::string& path)
+void ShowSpriteLoadFailure(EditorState& state, const std::string& path)
 {
     ShowErrorMessage(state, "Error while reading " + path + "." + kMessageLineBreak +
                                 "The file may Not exist or to be corrupted!!");
 }
-
-}  // namespace
 
 std::string EncodeSprite(const EditorState& state)
 {
@@ -59,6 +56,7 @@ void SaveSprite(EditorState& state, const std::string& chosen)
     state.fileName = path;
     state.view->SetCaption(std::string(kBanner) + path);
     state.saved = true;
+    if (state.recovery) state.recovery->Remove();
 }
 
 SpriteHeader ReadSpriteHeader(ByteSource& file)
@@ -125,7 +123,7 @@ void LoadSprite(EditorState& state, const std::string& path)
     std::optional<PlaneBuffer> planes;
     if (FileExists(path)) planes = ReadSpriteFile(path);
     if (!planes) {
-        ShowLoadFailure(state, path);
+        ShowSpriteLoadFailure(state, path);
         return;
     }
     // Every load empties the histories, even at the same size.

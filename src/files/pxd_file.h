@@ -29,6 +29,8 @@ std::string EncodeSprite(const EditorState& state);
 // Appends ".pxd" when missing, asks before replacing a file, writes, then the sprite is saved
 // under that path. An empty path does nothing.
 void SaveSprite(EditorState& state, const std::string& path);
+// "Error while reading <path>." and why, as a load that failed shows it.
+void ShowSpriteLoadFailure(EditorState& state, const std::string& path);
 // Replaces the sprite by the file's content; a file that cannot be read whole leaves the
 // current sprite, its histories and its file state untouched. An empty path does nothing.
 void LoadSprite(EditorState& state, const std::string& path);

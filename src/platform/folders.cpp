@@ -7,19 +7,11 @@
 #include <windows.h>
 #endif
 
+#include "platform/utf8_path.h"
+
 namespace pixador {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string Utf8(const fs::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-}  // namespace
 
 #ifdef _WIN32
 
@@ -31,7 +23,7 @@ std::string ExecutableDir()
         if (n == 0) return ".";
         if (n < buffer.size()) {
             buffer.resize(n);
-            return Utf8(fs::path(buffer).parent_path());
+            return Utf8OfPath(fs::path(buffer).parent_path());
         }
         buffer.resize(buffer.size() * 2);
     }
@@ -41,7 +33,7 @@ std::string UserSettingsDir()
 {
     const wchar_t* appData = _wgetenv(L"APPDATA");
     if (!appData || !*appData) return {};
-    return Utf8(fs::path(appData) / L"Pixador");
+    return Utf8OfPath(fs::path(appData) / L"Pixador");
 }
 
 #else
@@ -50,13 +42,13 @@ std::string ExecutableDir()
 {
     std::error_code ec;
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : Utf8(self.parent_path());
+    return ec ? std::string(".") : Utf8OfPath(self.parent_path());
 }
 
 std::string UserSettingsDir()
 {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return Utf8(fs::path(xdg) / "Pixador");
-    if (const char* home = std::getenv("HOME"); home && *home) return Utf8(fs::path(home) / ".config" / "Pixador");
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return Utf8OfPath(fs::path(xdg) / "Pixador");
+    if (const char* home = std::getenv("HOME"); home && *home) return Utf8OfPath(fs::path(home) / ".config" / "Pixador");
     return {};
 }
 

@@ -9,8 +9,10 @@
 #include "core/app/qt_editor_view.h"
 #include "core/app/self_check.h"
 #include "core/editor_state.h"
+#include "core/text_helpers.h"
 #include "core/ui/deferred_icon_style.h"
 #include "core/version.h"
+#include "files/recovery.h"
 #include "platform/output_mode.h"
 
 int main(int argc, char** argv)
@@ -39,6 +41,12 @@ int main(int argc, char** argv)
     QStringList args = QApplication::arguments();
     args.removeFirst();
     if (pixador::IsSelfCheck(args)) return pixador::RunSelfCheck(window, view, state);
+
+    // Not for the self-check, which answers every question Yes and would take a copy back.
+    const std::string recoveryFolder = pixador::JoinPath(state.programDir, pixador::kRecoveryFolder);
+    pixador::SlotLocks locks(recoveryFolder);
+    pixador::RecoveryCopy recovery(recoveryFolder, locks);
+    state.recovery = &recovery;
     window.MDIForm_Load(args.join(' ').toStdString());
     window.show();
     return QApplication::exec();

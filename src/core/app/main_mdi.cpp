@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QUrl>
 
 #include "canvas/ui/draw_form.h"
@@ -31,6 +32,7 @@
 #include "core/editor_state.h"
 #include "core/history.h"
 #include "core/prompts.h"
+#include "files/recovery.h"
 #include "files/ui/bmp_export_form.h"
 #include "files/ui/code_commands.h"
 
@@ -88,6 +90,13 @@ MainMDI::MainMDI(EditorState& state, QtEditorView& view, const std::function<voi
     ConnectBitmapCommands(*this, state_);
     ConnectBitmapExport(*this, state_, [&view] { return view.CanvasPicture(); });
     ConnectPlugInCommands(*this, state_);
+
+    // Unsaved work reaches its copy about a second after the last change, off the drawing path.
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setObjectName("RecoveryTimer");
+    connect(recoveryTimer_, &QTimer::timeout, this, [this] {
+        if (state_.recovery) state_.recovery->Keep(state_);
+    });
 }
 
 MainMDI::~MainMDI() = default;
@@ -149,6 +158,7 @@ void MainMDI::MDIForm_Load(const std::string& commandLine)
     metrics.frameHeight = metrics.frameWidth;
     metrics.captionHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     pixador::MDIForm_Load(state_, metrics, commandLine, *this);
+    recoveryTimer_->start(1000);
 }
 
 void MainMDI::HideCanvasWindow()

@@ -12,6 +12,7 @@
 
 class QMdiArea;
 class QMimeData;
+class QTimer;
 
 namespace pixador {
 
@@ -57,6 +58,7 @@ private:
     QMdiArea* area_ = nullptr;
     std::unique_ptr<CanvasCommands> canvas_;
     std::unique_ptr<DrawingCommands> drawing_;
+    QTimer* recoveryTimer_ = nullptr;
 };
 
 }  // namespace pixador
