@@ -55,10 +55,10 @@ if [ ! -f "$prefix/.complete" ]; then
         -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF \
         -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF \
         -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
-        -DFEATURE_tabletevent=OFF \
+        -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF \
         >"$work/configure.log" 2>&1 || { tail -30 "$work/configure.log"; exit 1; }
     echo "Building Qt (about $(ninja -C "$work/build" -t targets all 2>/dev/null | grep -c '\.obj:') compile steps)"
-    cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 || { tail -30 "$work/build.log"; exit 1; }
+    cmake --build "$work/build" --parallel "$(nproc)" -- -k 0 >"$work/build.log" 2>&1 || { tail -30 "$work/build.log"; exit 1; }
     cmake --install "$work/build" >"$work/install.log" 2>&1 || { tail -30 "$work/install.log"; exit 1; }
     touch "$prefix/.complete"
     echo "Qt $qt_version for Windows built in $(( ($(date +%s) - start) / 60 )) min"
