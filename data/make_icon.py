@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes Pixador's icon: a 16x16 four-gray sprite (a small ship on a calculator screen) as an
-SVG and as PNGs at 16, 32, 48 and 64 pixels. Run from this folder: ./make_icon.py"""
+SVG, as PNGs at 16, 32, 48 and 64 pixels, and as a Windows .ico holding those PNGs. Run from
+this folder: ./make_icon.py"""
 import struct
 import zlib
 
@@ -58,7 +59,26 @@ def write_png(path, scale):
         f.write(png)
 
 
+def write_ico(path, pngs):
+    """An icon directory whose entries are whole PNG files, as Windows reads since Vista."""
+    images = []
+    for name in pngs:
+        with open(name, "rb") as f:
+            images.append(f.read())
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for data in images:
+        size = struct.unpack(">I", data[16:20])[0]
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as f:
+        f.write(out + b"".join(images))
+
+
 if __name__ == "__main__":
     write_svg("pixador.svg")
+    names = []
     for scale in (1, 2, 3, 4):
-        write_png(f"pixador-{16 * scale}.png", scale)
+        names.append(f"pixador-{16 * scale}.png")
+        write_png(names[-1], scale)
+    write_ico("pixador.ico", names)

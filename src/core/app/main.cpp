@@ -13,11 +13,15 @@
 #include "core/ui/deferred_icon_style.h"
 #include "core/version.h"
 #include "files/recovery.h"
+#include "platform/output_mode.h"
 
 int main(int argc, char** argv)
 {
+    const bool version = argc == 2 && std::strcmp(argv[1], "--version") == 0;
+    // Both answer on standard output, from the Windows desktop build too.
+    if (version || (argc == 2 && std::strcmp(argv[1], "--self-check") == 0)) pixador::WriteToParentConsole();
     // Answered before any window system is reached, so it works without a display.
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    if (version) {
         std::printf("Pixador %s\n", pixador::kVersion);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }

@@ -4,9 +4,11 @@
 #include <QPixmap>
 #include <QResource>
 
+#ifndef _WIN32
 #include <png.h>
 
 #include <cstring>
+#endif
 
 // The icon's resource lives in a static library: the linker keeps it only when it is named.
 static void InitProgramIcon() { Q_INIT_RESOURCE(program_icon); }
@@ -17,8 +19,13 @@ namespace {
 
 // Decoded here with libpng (which Qt has loaded already) rather than through QImageReader, whose
 // first use loads every image-format plug-in: that alone cost the editor's start-up a millisecond.
+// Qt for Windows keeps its libpng inside, and the Windows folder ships no image-format plug-ins
+// to load, so there Qt's own PNG reader serves.
 QImage DecodePng(const QByteArray& bytes)
 {
+#ifdef _WIN32
+    return QImage::fromData(bytes, "PNG");
+#else
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
@@ -32,6 +39,7 @@ QImage DecodePng(const QByteArray& bytes)
         return {};
     }
     return decoded;
+#endif
 }
 
 }  // namespace
