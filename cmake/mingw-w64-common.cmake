@@ -4,7 +4,9 @@ set(CMAKE_CXX_COMPILER ${PIXADOR_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${PIXADOR_MINGW_TRIPLET}-windres)
 set(CMAKE_OBJDUMP ${PIXADOR_MINGW_TRIPLET}-objdump)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${PIXADOR_MINGW_TRIPLET})
+# A Qt built for Windows outside the compiler's own root (given as CMAKE_PREFIX_PATH) is a root
+# of its own, so its packages are found while the host's stay out.
+set(CMAKE_FIND_ROOT_PATH /usr/${PIXADOR_MINGW_TRIPLET} ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
