@@ -4,6 +4,8 @@
 # cpack makes Pixador-<version>-windows-x64.zip and Pixador-<version>-setup.exe (NSIS) from it.
 
 # What the editor loads from Qt: three libraries, the Windows platform and the Windows style.
+# (Found again here: imported targets are seen only in the folder that found them.)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 set(pixador_qt_libraries Qt6::Core Qt6::Gui Qt6::Widgets)
 set(pixador_qt_style_plugins)
 foreach(style QModernWindowsStylePlugin QWindowsVistaStylePlugin)
