@@ -20,12 +20,9 @@ set(pixador_qt_runtime)
 foreach(library IN LISTS pixador_qt_libraries ITEMS Qt6::Test)
     list(APPEND pixador_qt_runtime COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${library}> ${PIXADOR_OUTPUT_DIR})
 endforeach()
-foreach(folder_plugin platforms:Qt6::QWindowsIntegrationPlugin platforms:Qt6::QOffscreenIntegrationPlugin)
-    string(REPLACE ":" ";" pair ${folder_plugin})
-    list(GET pair 0 folder)
-    list(GET pair 1 plugin)
-    list(APPEND pixador_qt_runtime COMMAND ${CMAKE_COMMAND} -E make_directory ${PIXADOR_OUTPUT_DIR}/${folder}
-         COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${plugin}> ${PIXADOR_OUTPUT_DIR}/${folder})
+foreach(plugin Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin)
+    list(APPEND pixador_qt_runtime COMMAND ${CMAKE_COMMAND} -E make_directory ${PIXADOR_OUTPUT_DIR}/platforms
+         COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${plugin}> ${PIXADOR_OUTPUT_DIR}/platforms)
 endforeach()
 foreach(plugin IN LISTS pixador_qt_style_plugins)
     list(APPEND pixador_qt_runtime COMMAND ${CMAKE_COMMAND} -E make_directory ${PIXADOR_OUTPUT_DIR}/styles
