@@ -40,6 +40,7 @@ system_dlls=" advapi32.dll authz.dll comctl32.dll comdlg32.dll d3d9.dll d3d11.dl
  dxgi.dll gdi32.dll imm32.dll kernel32.dll mpr.dll msvcrt.dll netapi32.dll ntdll.dll ole32.dll oleaut32.dll
  setupapi.dll shcore.dll shell32.dll shlwapi.dll user32.dll userenv.dll uxtheme.dll version.dll winmm.dll
  ws2_32.dll wtsapi32.dll bcrypt.dll crypt32.dll secur32.dll "
+system_dlls=${system_dlls//$'\n'/ }
 shipped=" $(cd "$folder" && find . -iname '*.dll' -printf '%f\n' | tr 'A-Z' 'a-z' | tr '\n' ' ') "
 while IFS= read -r -d '' binary; do
     for dll in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); do
