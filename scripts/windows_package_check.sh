@@ -76,5 +76,5 @@ grep -q 'Pixador.Sprite' <<<"$association" || fail ".pxd is not associated with 
 rm -f "$target/Uninstall.exe"  # run in place, it cannot remove itself
 left=$(cd "$target" 2>/dev/null && find . -type f ! -iname '*.ini' | head -n 5 || true)
 [ -z "$left" ] || fail "the uninstaller left installed files: $left"
-[ -z "$("$wine" reg query 'HKCR\Pixador.Sprite' 2>/dev/null | tr -d '\r' || true)" ] || fail "the uninstaller left the file type"
+! "$wine" reg query 'HKCR\Pixador.Sprite' >/dev/null 2>&1 || fail "the uninstaller left the file type"
 echo "ok: the installer installs (settings in $settings), the uninstaller removes what it installed"
