@@ -10,12 +10,15 @@
 
 #include "core/sprite.h"
 #include "core/whole_sprite.h"
+#include "platform/conventions.h"
 #include "support/outside_pictures.h"
 #include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 
 namespace pixador {
 namespace {
+
+QString DefaultShot() { return QString(".") + QChar(kPathSeparator) + "screenshot.bmp"; }
 
 using testing::Settle;
 
@@ -73,11 +76,11 @@ TEST(BitmapExportWindow, WritesTheCanvasAsShownAndAsksBeforeReplacing)
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->parentWidget()->windowTitle(), QString(".:: Pixador ::. Bitmap Export"));
     auto* box = d->findChild<QLineEdit*>("BMPExportFile");
-    EXPECT_EQ(box->text(), QString("./screenshot.bmp"));
+    EXPECT_EQ(box->text(), DefaultShot());
     box->setText("mine.bmp");
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    EXPECT_EQ(box->text(), QString("./screenshot.bmp")) << "a cleared box restores the default";
+    EXPECT_EQ(box->text(), DefaultShot()) << "a cleared box restores the default";
     const std::string bad = f.dir.File("no/folder/shot.bmp");
     Export(d, bad);
     EXPECT_EQ(f.prompter.LastMessage(), "Error writing " + bad + "!!");
@@ -126,7 +129,7 @@ TEST(BitmapExportWindow, CancelledBrowseRestoresTheDefaultAndEscapeCancels)
     auto* box = d->findChild<QLineEdit*>("BMPExportFile");
     box->setText("x.bmp");
     d->findChild<QPushButton*>("BrowseBttn")->click();
-    EXPECT_EQ(box->text(), QString("./screenshot.bmp"));
+    EXPECT_EQ(box->text(), DefaultShot());
 
     testing::Activate(f.window.get());
     box->setFocus();

@@ -29,6 +29,7 @@
 #include "ui/activation.h"
 #include "ui/main_window_fixture.h"
 #include "ui/scripted_prompter.h"
+#include "support/line_breaks.h"
 #include "support/temp_dir.h"
 #include "core/ui/planes_preview.h"
 
@@ -108,7 +109,8 @@ TEST(CodeCommandsWindow, GenerateShowsTheCodeWindowAndFillsTheClipboard)
     EXPECT_EQ(form->parentWidget()->windowTitle(), "Code");
     EXPECT_TRUE(box->toPlainText().startsWith("  unsigned char sprite[4] = {\n    0x33,0xFF,0x55,0xFF\n  };"));
     EXPECT_TRUE(box->toPlainText().endsWith("&sprite[2],GrayGetPlane (LIGHT_PLANE),SPRT_XOR);"));
-    EXPECT_EQ(QApplication::clipboard()->text(), box->toPlainText());
+    // The clipboard holds the platform's line breaks; the box shows them as "\n".
+    EXPECT_EQ(testing::AsLf(QApplication::clipboard()->text().toStdString()), box->toPlainText().toStdString());
 
     // The box follows the window, less its frame.
     QWidget* window = form->parentWidget();
@@ -168,7 +170,7 @@ TEST(CodeCommandsWindow, ExportDialogsWriteTheirFiles)
     h.Trigger("ExportASCII");
     h.Trigger("ExportCode");  // cancelled
     EXPECT_EQ(TempDir::Read(dir.File("demo.c")).substr(0, 2), "/*");
-    EXPECT_NE(TempDir::Read(dir.File("arr.asm")).find("sprite:\n    dc.b $33\n"), std::string::npos);
+    EXPECT_NE(testing::AsLf(TempDir::Read(dir.File("arr.asm"))).find("sprite:\n    dc.b $33\n"), std::string::npos);
     EXPECT_EQ(TempDir::Read(dir.File("pic.txt")), " .%# .%#\r\n########\r\n");
     ASSERT_EQ(h.prompter.saveRequests.size(), 4u);
     EXPECT_EQ(h.prompter.saveRequests[1].description, "ASM Source Files (*.s, *.asm, *.h)");
