@@ -65,6 +65,11 @@ pictures=$root/build-windows/pictures
 rm -rf "$pictures" && mkdir -p "$pictures"
 /usr/bin/python3 tests/cli/make_pictures.py make "$pictures"
 export PXDTOOL_TEST_PICTURES=$pictures
+# And those the window tests open.
+outside=$root/build-windows/outside-pictures
+rm -rf "$outside" && mkdir -p "$outside"
+/usr/bin/python3 tests/support/outside_pictures.py made "$outside"
+export PIXADOR_OUTSIDE_PICTURES=$outside
 
 passed=0 failed=0 skipped=0
 run_gtest() {  # executable

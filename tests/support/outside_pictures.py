@@ -7,6 +7,9 @@
       to GRAY as a binary PGM.
   outside_pictures.py read IN OUT
       reads IN with Pillow and writes its RGB pixels to OUT as a binary PPM.
+  outside_pictures.py made DIR
+      makes every picture the model and window tests ask for into DIR, as KIND-WxH and KIND-WxH.pgm, for
+      a test build that cannot start Pillow itself (Windows, under Wine).
 
 Kinds: pil (Pillow, uncompressed, 40-byte header, bottom-up), topdown (the same rows stored top
 row first under a negative height), rle (ImageMagick RLE8, 40-byte header), v5 and v5rle
@@ -93,20 +96,34 @@ def gray_values(path):
     return im.size, bytes(gray_of(*p) for p in rgba.getdata())
 
 
+# The pictures the model and window tests ask for: kind, width, height.
+TEST_PICTURES = [("pil", 13, 5), ("pil", 9, 3), ("pil", 420, 3), ("topdown", 13, 5), ("topdown", 30, 450),
+                 ("rle", 13, 5), ("rle", 31, 7), ("rle", 300, 500), ("rle", 420, 20), ("v5", 13, 5),
+                 ("v5rle", 17, 4), ("rle", 40, 30), ("palette", 20, 10), ("gray16", 20, 10),
+                 ("rgba", 20, 10), ("palette", 20, 4), ("palette", 20, 120)]
+
+
+def make_with_gray(kind, width, height, out, gray):
+    make(kind, width, height, out)
+    (w, h), values = gray_values(out)
+    with open(gray, "wb") as f:
+        f.write(b"P5\n%d %d\n255\n" % (w, h) + values)
+
+
 def main():
     if sys.argv[1] == "make":
-        kind, width, height, out, gray = sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), sys.argv[5], sys.argv[6]
-        make(kind, width, height, out)
-        (w, h), values = gray_values(out)
-        with open(gray, "wb") as f:
-            f.write(b"P5\n%d %d\n255\n" % (w, h) + values)
+        make_with_gray(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), sys.argv[5], sys.argv[6])
+    elif sys.argv[1] == "made":
+        for kind, width, height in TEST_PICTURES:
+            out = f"{sys.argv[2]}/{kind}-{width}x{height}"
+            make_with_gray(kind, width, height, out, out + ".pgm")
     elif sys.argv[1] == "read":
         im = Image.open(sys.argv[2]).convert("RGB")
         w, h = im.size
         with open(sys.argv[3], "wb") as f:
             f.write(b"P6\n%d %d\n255\n" % (w, h) + im.tobytes())
     else:
-        sys.exit("usage: make KIND WIDTH HEIGHT OUT GRAY | read IN OUT")
+        sys.exit("usage: make KIND WIDTH HEIGHT OUT GRAY | read IN OUT | made DIR")
 
 
 if __name__ == "__main__":
