@@ -174,8 +174,11 @@ void MainMDI::ShowCanvasWindow()
 void MainMDI::PlaceWindows(const WindowLayout& l)
 {
     const Twips t = TwipsFor(this);
-    setGeometry(OnScreen(this, QRect(t.ToPixelsX(l.mainLeft), t.ToPixelsY(l.mainTop), t.ToPixelsX(l.mainWidth),
-                                     t.ToPixelsY(l.mainHeight))));
+    // The stored corner is the frame's, so the title bar of a window at 0, 0 stays on the screen.
+    const QRect r = OnScreen(this, QRect(t.ToPixelsX(l.mainLeft), t.ToPixelsY(l.mainTop), t.ToPixelsX(l.mainWidth),
+                                         t.ToPixelsY(l.mainHeight)));
+    resize(r.size());
+    move(r.topLeft());
     // Children stay inside the MDI area: a stored position past its edge is pulled back.
     // (The area is not laid out before the first show, so its room is taken from the frame.)
     const QSize room = QSize(width(), height() - 60).expandedTo(QSize(200, 200));
@@ -225,8 +228,9 @@ void MainMDI::StoreLayout()
     const Twips t = TwipsFor(this);
     l.maximised = isMaximized();
     const QRect g = l.maximised ? normalGeometry() : geometry();
-    l.mainLeft = t.FromPixelsX(g.x());
-    l.mainTop = t.FromPixelsY(g.y());
+    const QPoint frameCorner = g.topLeft() - (geometry().topLeft() - frameGeometry().topLeft());
+    l.mainLeft = t.FromPixelsX(frameCorner.x());
+    l.mainTop = t.FromPixelsY(frameCorner.y());
     l.mainWidth = t.FromPixelsX(g.width());
     l.mainHeight = t.FromPixelsY(g.height());
     if (QWidget* w = canvas_->CanvasWindow()) {
