@@ -4,7 +4,8 @@
 #                     pxdtool tests, and a plain C host that applies a plug-in through plugrun;
 #                     with --editor also the editor against Qt built for Windows
 #                     (scripts/qt_for_windows.sh, kept in a cache folder), the window tests, and
-#                     the zip and the installer (scripts/windows_package_check.sh)
+#                     the zip and the installer (scripts/windows_package_check.sh), and the
+#                     editor started from the zip on a Windows desktop under Xvfb
 #   build-windows32/  32-bit: plugrun.dll and one plug-in, whose export tables are checked at
 #                     link time (exactly the plain names, standard calling convention)
 # Tests that need what Wine or the cross build lacks are listed with their reason in
@@ -18,7 +19,7 @@ case "${1:-}" in
     *) echo "usage: scripts/windows_check.sh [--editor]" >&2; exit 2 ;;
 esac
 
-./scripts/install_deps.sh g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 googletest libstb-dev
+./scripts/install_deps.sh g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 fonts-wine googletest libstb-dev
 editor_options=(-DPIXADOR_BUILD_EDITOR=OFF)
 editor_targets=()
 if ((editor)); then
@@ -137,6 +138,12 @@ fi
 # The zip and the installer, as a user gets them.
 if ((editor)); then
     if ./scripts/windows_package_check.sh build-windows; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+    fi
+    # On a Windows desktop (Wine's, in Xvfb) with the real platform plug-in, given a sprite.
+    if /usr/bin/python3 docs/make_windows_screenshot.py build-windows build-windows/windows_main_window.png; then
         passed=$((passed + 1))
     else
         failed=$((failed + 1))
