@@ -47,6 +47,11 @@ TEST(Clipboard, ExportWritesMarkerSizeAndColumnsThenImportReadsItBack)
     EXPECT_EQ(f.Row(6)[5], kBlack);
     EXPECT_EQ(f.Row(5)[6], kLightGray);
     EXPECT_EQ(f.Row(6)[6], kDarkGray);
+    // Moving with another tool takes the footprint away.
+    DrawArea_MouseMove(f.state, 0, 0, At(2), At(2));
+    f.state.tool = kPencilTool;
+    DrawArea_MouseMove(f.state, 0, 0, At(1), At(1));
+    EXPECT_FALSE(f.view.overlays[static_cast<int>(OverlayShape::Rectpattern)].visible);
 }
 
 TEST(Clipboard, ExportRefusesSizesTheTextCannotCarry)
@@ -126,6 +131,7 @@ TEST(Clipboard, CopyCutAndPasteNeedSelectionAndActiveCanvas)
 
     f.state.penSize = 5;
     const std::vector<int> row1 = f.Row(1);
+    const std::vector<int> row2 = f.Row(2);
     CutBttn_Click(f.state, true);
     EXPECT_TRUE(f.state.clipboard.full);
     EXPECT_EQ(f.state.undoCount, 1);
@@ -134,6 +140,7 @@ TEST(Clipboard, CopyCutAndPasteNeedSelectionAndActiveCanvas)
     EXPECT_EQ(f.Row(1), row1);
     for (int y = 2; y < 5; ++y)
         for (int x = 2; x < 5; ++x) EXPECT_EQ(f.Row(y)[x], kWhite);
+    EXPECT_EQ(f.Row(2)[5], row2[5]) << "the column right of the area stays";
 
     PasteBttn_Click(f.state, true);
     EXPECT_EQ(f.state.tool, kPasteTool);
@@ -149,6 +156,8 @@ TEST(Clipboard, PasteAtCornerWritesOnlyInsideSpriteAndSelection)
     PasteClipboardAt(f.state, {6, 6});
     EXPECT_EQ(f.Row(6), (std::vector<int>{0, 0, 0, 0, 0, 0, 3, 3}));
     EXPECT_EQ(f.view.paintedPixels.size(), 4u);
+    PasteClipboardAt(f.state, {-2, 0});
+    EXPECT_EQ(f.Row(0), (std::vector<int>{3, 3, 0, 0, 0, 0, 0, 0})) << "from the left edge";
 
     StateFixture g(8, 8);
     g.state.clipboard = f.state.clipboard;

@@ -105,6 +105,9 @@ TEST(CaptureArea, CaptureFollowsAreaBrightnessAndStaysOnThePicture)
     EXPECT_EQ(c.yStart, 0);
     c.AreaXStart_Change(99);
     EXPECT_EQ(c.xStart, 8);
+    c.AreaXStart_Change(0);
+    EXPECT_EQ(c.xStart, 0);
+    c.AreaXStart_Change(8);
     c.WBox_Click(0);
     EXPECT_EQ(c.XStartMax(), 32);
 

@@ -101,6 +101,12 @@ TEST(FramePacking, EveryLayoutDecodesToTheFramesAndTheirMasks)
             }
         }
     }
+    // Frames without masks mirror to frames without masks.
+    FrameSet bare;
+    bare.frames.push_back(RandomFrame(8, 2, random, true));
+    AddMirroredFrames(bare);
+    EXPECT_EQ(bare.frames.size(), 2u);
+    EXPECT_TRUE(bare.masks.empty());
 }
 
 }  // namespace

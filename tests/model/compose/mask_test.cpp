@@ -124,6 +124,7 @@ TEST(Mask, SpriteResizedBehindThePanelDropsTheMask)
     ResizeSprite(f.state, 16, 4);
     EXPECT_FALSE(panel.OkBttn_Click(f.state));
     EXPECT_EQ(f.view.LastMessage(), "File Is needed to apply mask!");
+    EXPECT_EQ(panel.MaskFile, "") << "the panel no longer names the file";
     panel.ChooseOp(f.state, 0, kMaskNot);
     ASSERT_TRUE(panel.OkBttn_Click(f.state));
     EXPECT_EQ(f.Row(3), std::vector<int>(16, 3));

@@ -36,6 +36,7 @@ TEST(Numbers, TypedNumbersReadTheirLeadingPartAndRoundHalvesToEven)
     EXPECT_EQ(ReadInt16("32767"), 32767);
     EXPECT_EQ(ReadInt16("-32768"), -32768);
     EXPECT_FALSE(ReadInt16("32768"));
+    EXPECT_FALSE(ReadInt16("-32769"));
     EXPECT_FALSE(ReadInt16("40000"));
     EXPECT_FALSE(ReadInt16("1e999"));
     // Every exponent digit counts, however many leading zeros it carries.
@@ -44,6 +45,7 @@ TEST(Numbers, TypedNumbersReadTheirLeadingPartAndRoundHalvesToEven)
     EXPECT_EQ(ReadInt16("1e" + std::string(5000, '0') + "3x"), 1000);
     EXPECT_FALSE(ReadInt16("1e00000000000000000009"));
     EXPECT_EQ(ReadTypedInt("99999"), 32767);
+    EXPECT_EQ(ReadTypedInt("-32769"), -32768);
     EXPECT_EQ(RoundHalfEven(0.5), 0);
     EXPECT_EQ(RoundHalfEven(1.5), 2);
     EXPECT_EQ(RoundHalfEven(-1.5), -2);

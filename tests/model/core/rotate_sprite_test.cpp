@@ -19,7 +19,8 @@ TEST(RotateSprite, TurnsPadWithWhiteAndDropRowsPastThirtyTwo)
 {
     struct Case { int w, h; bool clockwise; int newW; };
     for (const Case c : {Case{16, 10, true, 16}, Case{16, 10, false, 16}, Case{8, 40, true, 32},
-                         Case{8, 40, false, 32}, Case{32, 3, true, 8}, Case{8, 8, false, 8}}) {
+                         Case{8, 40, false, 32}, Case{32, 3, true, 8}, Case{8, 8, false, 8},
+                         Case{8, 9, true, 16}}) {
         SCOPED_TRACE(::testing::Message() << c.w << "x" << c.h << (c.clockwise ? " cw" : " ccw"));
         StateFixture f(c.w, c.h);
         f.Scribble(5);

@@ -58,7 +58,8 @@ TEST(CSourceScan, DeclarationsAreFoundByTheirWords)
         "LONG big[] =\n"
         "\n"
         "  {0x1,\r\n0x2}\r"
-        "static CHAR up[1] = {0b1};\n");
+        "static CHAR up[1] = {0b1};\n"
+        "chat no[1] = {0x9};\n");
     ASSERT_EQ(found.size(), 5u);
     EXPECT_EQ(found[0].name, "sprite");
     EXPECT_EQ(found[0].itemBits, 8);
@@ -289,6 +290,9 @@ TEST(CArrayDecode, PlanesSpritesAndOddCounts)
     EXPECT_FALSE(odd.grayscale);
     EXPECT_EQ(b.height(), 5);
     EXPECT_EQ(RowBits(b, 1, 4), 5u);
+    odd.darkFirst = false;
+    const PlaneBuffer c = DecodeArray(Array(8, 5, "0x01,0x02,0x03,0x04,0x05"), odd);
+    for (int p = 0; p < 2; ++p) EXPECT_EQ(RowBits(c, p, 4), RowBits(b, p, 4)) << "one plane has no order";
 }
 
 TEST(CArrayDecode, TallArraysAreClippedToWhatTheSpriteHolds)

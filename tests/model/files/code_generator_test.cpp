@@ -58,6 +58,9 @@ TEST(CodeGenerator, WorkedExampleWithDefaultsGivesTheWholeProgramText)
     // Without the sample the text stops at the closing brace, with no line break after it.
     EXPECT_EQ(AsLf(GenerateSpriteCode(f.state, CodeLanguage::C, false)),
               "  unsigned char sprite[4] = {\n    0x33,0xFF,0x55,0xFF\n  };");
+    StateFixture g;
+    SetPixel(g.state, 0, 0, kLightGray);
+    EXPECT_TRUE(UsesGray(g.state)) << "the first pixel alone";
 }
 
 struct PreferenceCase {

@@ -21,6 +21,7 @@ TEST(ConfGuards, LineBreaksTypedOrPastedIntoOneLineBoxesAreDropped)
         {"a\nb", 1, "ab", 1},
         {"a\nb", 2, "ab", 1},
         {"\r", 1, "", 0},
+        {"a\nb", 0, "ab", 0},
         {"/home/u/\nsprite.pxd", 19, "/home/u/sprite.pxd", 18},
     };
     for (const Row& r : rows) {
@@ -47,6 +48,7 @@ TEST(ConfGuards, LineBreaksTypedOrPastedIntoOneLineBoxesAreDropped)
     EXPECT_EQ(ePerLine_Change("3\r\n"), "3");
     EXPECT_EQ(HeightBox_Change("2\n0"), "20");
     EXPECT_FALSE(HeightBox_Change("20"));
+    EXPECT_FALSE(HeightBox_Change("1"));
     for (int entry : {0, 1, 2}) EXPECT_EQ(WidthEntryFor(8 << entry), entry) << "the size dialog opens on the width";
 
     // Each ASCII box shows its one character.

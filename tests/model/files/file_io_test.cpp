@@ -88,13 +88,14 @@ TEST(WriteFileAtomically, SpecialFilesAreWrittenIntoNeverReplaced)
     ::close(ends[1]);
     EXPECT_EQ(WriteFileAtomically("/dev/fd/59", "x").error, "Broken pipe");
     ::close(59);
-    // Such a descriptor is written where it stands: a file opened for appending keeps its start.
+    // Such a descriptor is written where it stands, by either name: a file opened for appending
+    // keeps its start.
     const std::string log = dir.File("log");
     TempDir::Write(log, "abc");
     const int appending = ::open(log.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     ASSERT_EQ(::dup2(appending, 59), 59);
     ::close(appending);
-    EXPECT_TRUE(WriteFileAtomically("/dev/fd/59", "x"));
+    EXPECT_TRUE(WriteFileAtomically("/proc/self/fd/59", "x"));
     ::close(59);
     EXPECT_EQ(TempDir::Read(log), "abcx");
 
