@@ -167,6 +167,9 @@ TEST(Recovery, LockFileIsHeldUntilItsOwnerLetsGo)
     slots.Release("x");
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.lock")));
     EXPECT_TRUE(ProcessLock::Take(dir.File("x.lock")));
+    const std::optional<ProcessLock> other = ProcessLock::Take(dir.File("y.lock"));
+    ASSERT_TRUE(other);
+    EXPECT_FALSE(slots.Take("y")) << "a slot another editor holds";
 }
 
 }  // namespace
