@@ -121,13 +121,13 @@ TEST(Mask, SpriteResizedBehindThePanelDropsTheMask)
     MaskPanel panel(f.state);
     panel.LoadMask(f.state, WriteMask(dir, "mask.pxd"));
     panel.ChooseOp(f.state, 0, kMaskOr);
-    ResizeSprite(f.state, 16, 4);
+    ResizeSprite(f.state, 8, 4);  // the height alone
     EXPECT_FALSE(panel.OkBttn_Click(f.state));
     EXPECT_EQ(f.view.LastMessage(), "File Is needed to apply mask!");
     EXPECT_EQ(panel.MaskFile, "") << "the panel no longer names the file";
     panel.ChooseOp(f.state, 0, kMaskNot);
     ASSERT_TRUE(panel.OkBttn_Click(f.state));
-    EXPECT_EQ(f.Row(3), std::vector<int>(16, 3));
+    EXPECT_EQ(f.Row(3), std::vector<int>(8, 3));
 }
 
 }  // namespace

@@ -58,8 +58,7 @@ TEST(CSourceScan, DeclarationsAreFoundByTheirWords)
         "LONG big[] =\n"
         "\n"
         "  {0x1,\r\n0x2}\r"
-        "static CHAR up[1] = {0b1};\n"
-        "chat no[1] = {0x9};\n");
+        "static CHAR up[1] = {0b1};\n");
     ASSERT_EQ(found.size(), 5u);
     EXPECT_EQ(found[0].name, "sprite");
     EXPECT_EQ(found[0].itemBits, 8);
@@ -106,9 +105,10 @@ TEST(CSourceScan, TheNarrowGrammarSkipsWhatItDoesNotRead)
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[1].name, "c");
 
-    // A skipped declaration is told by its line, CR LF counting as one break from the first.
+    // A skipped declaration is told by its line, CR LF counting as one break from the first;
+    // one of another type is not a sprite's.
     std::vector<SkippedDeclaration> skipped;
-    ScanCSourceText("\r\n\r\nstatic const unsigned char c[2] = {0x00,0x00};", found, &skipped);
+    ScanCSourceText("float sport[2] = {1,2};\r\n\r\nstatic const unsigned char c[2] = {0x00,0x00};", found, &skipped);
     ASSERT_EQ(skipped.size(), 1u);
     EXPECT_EQ(skipped[0].line, 3);
     EXPECT_EQ(skipped[0].text, "static const unsigned char c[2] = {0x00,0x00};") << "the last line ends with the text";
