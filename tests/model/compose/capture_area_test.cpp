@@ -42,6 +42,9 @@ TEST(CaptureArea, LoadFitsTheWidthListAndHeightToThePicture)
         narrow.WBox_Click(entry);
         EXPECT_EQ(narrow.widthEntry, 0) << entry;
     }
+    BitmapCapture exact(f.state, Picture(8, 5));
+    exact.AreaXStart_Change(3);
+    EXPECT_EQ(exact.xStart, 0) << "an area as wide as the picture cannot move";
 }
 
 TEST(CaptureArea, HeightAndBrightnessBoxesCorrectThemselves)
