@@ -81,9 +81,9 @@ HANDLE Inheritable(const std::string& path)
 }
 
 // Starts the program itself, not through cmd.exe, which Wine under load now and then fails to
-// start. args are split at spaces; '' is an empty argument.
-int RunDirectly(const std::string& program, const std::string& args, const std::string& folder,
-                const std::string& out, const std::string& err)
+// start. args are split at spaces; '' is an empty argument. -1 when it did not start.
+int StartAndWait(const std::string& program, const std::string& args, const std::string& folder,
+                 const std::string& out, const std::string& err)
 {
     std::wstring line = Quoted(Wide(program));
     std::size_t at = 0;
@@ -112,6 +112,16 @@ int RunDirectly(const std::string& program, const std::string& args, const std::
     CloseHandle(start.hStdOutput);
     CloseHandle(start.hStdError);
     return static_cast<int>(status);
+}
+
+// Wine under load now and then fails to start even a program itself; pxdtool never exits
+// with -1, so that start is tried again.
+int RunDirectly(const std::string& program, const std::string& args, const std::string& folder,
+                const std::string& out, const std::string& err)
+{
+    int status = -1;
+    for (int attempt = 0; attempt < 3 && status == -1; ++attempt) status = StartAndWait(program, args, folder, out, err);
+    return status;
 }
 #endif
 
